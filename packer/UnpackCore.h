@@ -18,6 +18,39 @@ struct BlockOutput {
     size_t written;
 };
 
+// Copies and fills of up to 16 bytes are the common case between runs; two
+// overlapping fixed-size moves beat a library call and never touch a byte
+// outside [to, to + n).
+inline void CopySmall(uint8_t* to, const uint8_t* from, size_t n) {
+    if (n >= 8) {
+        uint64_t head, tail;
+        std::memcpy(&head, from, 8);
+        std::memcpy(&tail, from + n - 8, 8);
+        std::memcpy(to, &head, 8);
+        std::memcpy(to + n - 8, &tail, 8);
+    } else if (n >= 4) {
+        uint32_t head, tail;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + n - 4, 4);
+        std::memcpy(to, &head, 4);
+        std::memcpy(to + n - 4, &tail, 4);
+    } else {
+        for (size_t i = 0; i < n; ++i)
+            to[i] = from[i];
+    }
+}
+
+inline void FillSmall(uint8_t* to, uint8_t value, size_t n) {
+    const uint64_t splat = 0x0101010101010101ull * value;
+    if (n >= 8) {
+        std::memcpy(to, &splat, 8);
+        std::memcpy(to + n - 8, &splat, 8);
+    } else {
+        for (size_t i = 0; i < n; ++i)
+            to[i] = value;
+    }
+}
+
 template <bool Checked> inline bool Reserve(const BlockOutput& out, size_t bytes) {
     return !Checked || bytes <= out.capacity - out.written;
 }
@@ -25,7 +58,10 @@ template <bool Checked> inline bool Reserve(const BlockOutput& out, size_t bytes
 template <bool Checked>
 inline UnpackStatus CopyLiterals(BlockOutput& out, const uint8_t* from, size_t bytes) {
     if (!Reserve<Checked>(out, bytes)) return UnpackStatus::OutputOverflow;
-    std::memcpy(out.dest + out.written, from, bytes);
+    if (bytes <= 16)
+        CopySmall(out.dest + out.written, from, bytes);
+    else
+        std::memcpy(out.dest + out.written, from, bytes);
     out.written += bytes;
     return UnpackStatus::Ok;
 }
@@ -33,7 +69,10 @@ inline UnpackStatus CopyLiterals(BlockOutput& out, const uint8_t* from, size_t b
 template <bool Checked>
 inline UnpackStatus FillRun(BlockOutput& out, uint8_t value, size_t length) {
     if (!Reserve<Checked>(out, length)) return UnpackStatus::OutputOverflow;
-    std::memset(out.dest + out.written, value, length);
+    if (length <= 16)
+        FillSmall(out.dest + out.written, value, length);
+    else
+        std::memset(out.dest + out.written, value, length);
     out.written += length;
     return UnpackStatus::Ok;
 }

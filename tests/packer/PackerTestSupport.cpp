@@ -5,15 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <random>
 
 namespace acsf::test {
-
-namespace {
-uint32_t Draw(std::mt19937& random) {
-    return static_cast<uint32_t>(random());
-}
-} // namespace
 
 Bytes Hex(const std::string& text) {
     Bytes bytes;
@@ -65,53 +58,6 @@ Bytes AllByteValues() {
     for (int i = 0; i < 256; ++i)
         values[static_cast<size_t>(i)] = static_cast<uint8_t>(i);
     return values;
-}
-
-Bytes RandomBytes(size_t size, uint32_t seed) {
-    std::mt19937 random(seed);
-    Bytes bytes(size);
-    for (uint8_t& byte : bytes)
-        byte = static_cast<uint8_t>(Draw(random));
-    return bytes;
-}
-
-Bytes RunHeavy(size_t size, uint32_t seed) {
-    std::mt19937 random(seed);
-    Bytes bytes;
-    bytes.reserve(size);
-    while (bytes.size() < size) {
-        const size_t length = std::min<size_t>(1 + Draw(random) % 600, size - bytes.size());
-        if (Draw(random) % 2) {
-            bytes.insert(bytes.end(), length, static_cast<uint8_t>(Draw(random) % 4));
-        } else {
-            for (size_t i = 0; i < length; ++i)
-                bytes.push_back(static_cast<uint8_t>(Draw(random)));
-        }
-    }
-    return bytes;
-}
-
-Bytes CodeLike(size_t size, uint32_t seed) {
-    std::mt19937 random(seed);
-    static const Bytes Patterns[] = {Hex("55 48 89 E5"), Hex("48 83 EC 20"), Hex("E8 00 00 00 00"),
-                                     Hex("C3 CC CC CC"), Hex("8B 45 FC"),    Hex("FF 15")};
-    Bytes bytes;
-    bytes.reserve(size);
-    while (bytes.size() < size) {
-        const uint32_t pick = Draw(random) % 10;
-        if (pick < 2) {
-            bytes.insert(bytes.end(), 3 + Draw(random) % 30,
-                         static_cast<uint8_t>(pick == 0 ? 0x00 : 0xCC));
-        } else if (pick < 6) {
-            const Bytes& pattern = Patterns[Draw(random) % 6];
-            bytes.insert(bytes.end(), pattern.begin(), pattern.end());
-        } else {
-            for (uint32_t i = 0, n = 1 + Draw(random) % 24; i < n; ++i)
-                bytes.push_back(static_cast<uint8_t>(Draw(random)));
-        }
-    }
-    bytes.resize(size);
-    return bytes;
 }
 
 Bytes PackGuarded(const Bytes& input) {

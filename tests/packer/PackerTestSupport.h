@@ -2,6 +2,8 @@
 // packing into guarded buffers.
 #pragma once
 
+#include "sampledata/SampleData.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,12 +22,9 @@ Bytes Repeat(uint8_t value, size_t count);
 Bytes AllByteValues();
 
 // Deterministic inputs of any size.
-Bytes RandomBytes(size_t size, uint32_t seed);
-// Random stretches and runs of random lengths (1..600) and values.
-Bytes RunHeavy(size_t size, uint32_t seed);
-// Like a program file: short runs of zeros, repeated opcode-like patterns and
-// random bytes, every byte value present in every block.
-Bytes CodeLike(size_t size, uint32_t seed);
+using sample::CodeLike;
+using sample::RandomBytes;
+using sample::RunHeavy;
 
 // Packs `input` the way a careful caller does: two slack bytes past the input
 // and an output buffer of PackedSizeBound bytes, both followed by guard bytes.

@@ -39,6 +39,9 @@ int RunUnpack(const Args& args) {
     size_t failedAt = 0;
     status = acsf::UnpackPackedChecked(packed.data(), packed.size(), output.data(), output.size(),
                                        &failedAt);
+    // A total that falls short is a fault of the whole stream, not of a block.
+    if (status == acsf::UnpackStatus::SizeMismatch)
+        throw ToolError("'" + args[0] + "': " + acsf::UnpackStatusText(status));
     if (status != acsf::UnpackStatus::Ok)
         throw ToolError("'" + args[0] + "': " + acsf::UnpackStatusText(status) +
                         " (block at offset " + std::to_string(failedAt) + ")");

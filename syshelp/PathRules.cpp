@@ -41,4 +41,9 @@ std::string StripLeadingChars(const std::string& text, char c) {
     return first == std::string::npos ? std::string() : text.substr(first);
 }
 
+std::string EnsureLeadingChar(const std::string& text, char c) {
+    if (!text.empty() && text.front() == c) return text;
+    return c + text;
+}
+
 } // namespace acutils

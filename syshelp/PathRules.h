@@ -31,4 +31,8 @@ std::string RemoveTrailingBackslash(const std::string& text);
 // backslash gives "a\b"; characters after the first other one stay.
 std::string StripLeadingChars(const std::string& text, char c);
 
+// The text with `c` put in front unless it already begins with it: "html"
+// with the period gives ".html", ".html" stays, an empty text gives ".".
+std::string EnsureLeadingChar(const std::string& text, char c);
+
 } // namespace acutils

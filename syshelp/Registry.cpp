@@ -114,6 +114,23 @@ bool ReadRegString(RegRoot root, const std::string& subKey, const std::string& v
     return true;
 }
 
+bool ListRegSubkeys(RegRoot root, const std::string& subKey, std::vector<std::string>& names) {
+    names.clear();
+    RegKey key(root);
+    if (!OpenRegKey(key, subKey, false, KeyRead)) return false;
+
+    // Key names are at most 255 characters.
+    std::array<char, 256> name{};
+    for (DWORD index = 0;; ++index) {
+        DWORD length = static_cast<DWORD>(name.size());
+        const LONG status = ::RegEnumKeyExA(AsHkey(key.Native()), index, name.data(), &length,
+                                            nullptr, nullptr, nullptr, nullptr);
+        if (status != ERROR_SUCCESS) break;
+        names.emplace_back(name.data(), std::min<DWORD>(length, static_cast<DWORD>(name.size())));
+    }
+    return true;
+}
+
 void WriteRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
                     const std::string& value) {
     if (!HasNoZeroByte(valueName)) return;

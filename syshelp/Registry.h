@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace acutils {
 
@@ -72,5 +73,10 @@ bool ReadRegString(RegRoot root, const std::string& subKey, const std::string& v
 // terminating zero. Failures are not reported.
 void WriteRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
                     const std::string& value);
+
+// Replaces `names` with the names of the subkeys of the sub-key below
+// `root`, in the order the registry enumerates them. Returns whether the key
+// could be opened for reading; `names` is empty when it could not.
+bool ListRegSubkeys(RegRoot root, const std::string& subKey, std::vector<std::string>& names);
 
 } // namespace acutils

@@ -102,5 +102,19 @@ INSTANTIATE_TEST_SUITE_P(PathRules, StripLeadingCharsTest,
                                          StripCase{"..a.", '.', "a."},
                                          StripCase{std::string("\0\0x", 3), '\0', "x"}));
 
+class EnsureLeadingCharTest : public testing::TestWithParam<StripCase> {};
+
+TEST_P(EnsureLeadingCharTest, PutsTheCharacterInFrontUnlessPresent) {
+    EXPECT_EQ(EnsureLeadingChar(GetParam().input, GetParam().c), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(PathRules, EnsureLeadingCharTest,
+                         testing::Values(StripCase{"html", '.', ".html"},
+                                         StripCase{".html", '.', ".html"}, StripCase{"", '.', "."},
+                                         StripCase{".", '.', "."},
+                                         // Only the first character counts.
+                                         StripCase{"..x", '.', "..x"},
+                                         StripCase{"x.", '.', ".x."}));
+
 } // namespace
 } // namespace acutils

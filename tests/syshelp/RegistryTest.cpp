@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -237,6 +238,27 @@ TEST_F(OpenRegKeyTest, KeysMoveWithTheirOwnership) {
     RegKey target(RegRoot::ClassesRoot);
     target = std::move(moved);
     EXPECT_EQ(QueryDefault(target), "default text");
+}
+
+// ---------------------------------------------------------------------------
+// ListRegSubkeys
+
+TEST(Registry, ListRegSubkeysNamesTheDirectChildren) {
+    ScratchRegKey key;
+    for (const char* child : {"print", "opennew", "Edit\\command"})
+        SetRawValue(key.SubKey() + "\\shell\\" + child, "", REG_SZ, Bytes("x"));
+
+    std::vector<std::string> names = {"stale"};
+    ASSERT_TRUE(ListRegSubkeys(RegRoot::CurrentUser, "\\" + key.SubKey() + "\\shell", names));
+    std::sort(names.begin(), names.end()); // the registry's order is its own
+    EXPECT_EQ(names, (std::vector<std::string>{"Edit", "opennew", "print"}));
+
+    ASSERT_TRUE(ListRegSubkeys(RegRoot::CurrentUser, key.SubKey() + "\\shell\\print", names));
+    EXPECT_TRUE(names.empty());
+
+    names = {"stale"};
+    EXPECT_FALSE(ListRegSubkeys(RegRoot::CurrentUser, key.SubKey() + "\\missing", names));
+    EXPECT_TRUE(names.empty());
 }
 
 } // namespace

@@ -17,5 +17,10 @@ struct Command {
 
 int RunPack(const Args& args);
 int RunUnpack(const Args& args);
+int RunStore(const Args& args);
+int RunList(const Args& args);
+int RunExtract(const Args& args);
+int RunFormCompile(const Args& args);
+int RunFormDump(const Args& args);
 
 } // namespace sfpack

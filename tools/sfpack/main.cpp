@@ -14,6 +14,11 @@ namespace {
 const Command Commands[] = {
     {"pack", "IN OUT", RunPack},
     {"unpack", "IN OUT", RunUnpack},
+    {"store", "OUT [NAME=]FILE...", RunStore},
+    {"list", "IN", RunList},
+    {"extract", "IN DIR", RunExtract},
+    {"form compile", "TEXT OUT", RunFormCompile},
+    {"form dump", "IN [TEXT]", RunFormDump},
 };
 
 void PrintUsage(std::FILE* to) {

@@ -5,17 +5,29 @@ namespace {
 
 const char* KindCaption(TBitBtnKind kind) {
     switch (kind) {
-    case TBitBtnKind::bkOK: return "OK";
-    case TBitBtnKind::bkCancel: return "Abbrechen";
-    case TBitBtnKind::bkHelp: return "&Hilfe";
-    case TBitBtnKind::bkYes: return "&Ja";
-    case TBitBtnKind::bkNo: return "&Nein";
-    case TBitBtnKind::bkClose: return "&Schlie\xDF" "en";
-    case TBitBtnKind::bkAbort: return "Abbrechen";
-    case TBitBtnKind::bkRetry: return "&Wiederholen";
-    case TBitBtnKind::bkIgnore: return "&Ignorieren";
-    case TBitBtnKind::bkAll: return "&Alles";
-    case TBitBtnKind::bkCustom: break;
+    case TBitBtnKind::bkOK:
+        return "OK";
+    case TBitBtnKind::bkCancel:
+        return "Abbrechen";
+    case TBitBtnKind::bkHelp:
+        return "&Hilfe";
+    case TBitBtnKind::bkYes:
+        return "&Ja";
+    case TBitBtnKind::bkNo:
+        return "&Nein";
+    case TBitBtnKind::bkClose:
+        return "&Schlie\xDF"
+               "en";
+    case TBitBtnKind::bkAbort:
+        return "Abbrechen";
+    case TBitBtnKind::bkRetry:
+        return "&Wiederholen";
+    case TBitBtnKind::bkIgnore:
+        return "&Ignorieren";
+    case TBitBtnKind::bkAll:
+        return "&Alles";
+    case TBitBtnKind::bkCustom:
+        break;
     }
     return "";
 }
@@ -27,10 +39,10 @@ const ClassInfo& TBitBtn::StaticClassInfo() {
         "TBitBtn", &TControl::StaticClassInfo(), CreateComponentOf<TBitBtn>, [](PropertyList& p) {
             p.String<TBitBtn>("Caption", &TBitBtn::Caption, &TBitBtn::SetCaption);
             p.Boolean<TBitBtn>("Default", &TBitBtn::Default, &TBitBtn::SetDefault, false);
-            p.Enum<TBitBtn, TBitBtnKind>(
-                "Kind", "TBitBtnKind", &TBitBtn::Kind, &TBitBtn::SetKind, TBitBtnKind::bkCustom,
-                {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose", "bkAbort",
-                 "bkRetry", "bkIgnore", "bkAll"});
+            p.Enum<TBitBtn, TBitBtnKind>("Kind", "TBitBtnKind", &TBitBtn::Kind, &TBitBtn::SetKind,
+                                         TBitBtnKind::bkCustom,
+                                         {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo",
+                                          "bkClose", "bkAbort", "bkRetry", "bkIgnore", "bkAll"});
             p.Integer<TBitBtn>("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin, -1);
             p.Integer<TBitBtn>("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing, 4);
         });
@@ -39,11 +51,9 @@ const ClassInfo& TBitBtn::StaticClassInfo() {
 
 void TBitBtn::SetKind(TBitBtnKind kind) {
     kind_ = kind;
-    if (kind == TBitBtnKind::bkCustom)
-        return;
+    if (kind == TBitBtnKind::bkCustom) return;
     default_ = kind == TBitBtnKind::bkOK || kind == TBitBtnKind::bkYes;
-    if (caption_.empty())
-        caption_ = KindCaption(kind);
+    if (caption_.empty()) caption_ = KindCaption(kind);
 }
 
 } // namespace vcl

@@ -8,8 +8,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
     // A font set from a definition or in code makes the control stop
     // following the form's font.
     font_.OnChange = [this] {
-        if (!followingParent_)
-            parentFont_ = false;
+        if (!followingParent_) parentFont_ = false;
     };
 }
 
@@ -20,8 +19,8 @@ const ClassInfo& TControl::StaticClassInfo() {
             p.Integer<TControl>("Top", &TControl::Top, &TControl::SetTop, 0);
             p.Integer<TControl>("Width", &TControl::Width, &TControl::SetWidth, 0);
             p.Integer<TControl>("Height", &TControl::Height, &TControl::SetHeight, 0);
-            p.IntegerOrIdent<TControl>("Cursor", "TCursor", &TControl::Cursor,
-                                       &TControl::SetCursor, crDefault, CursorIdents());
+            p.IntegerOrIdent<TControl>("Cursor", "TCursor", &TControl::Cursor, &TControl::SetCursor,
+                                       crDefault, CursorIdents());
             p.Boolean<TControl>("Enabled", &TControl::Enabled, &TControl::SetEnabled, true);
             p.Object<TControl, TFont>("Font", &TControl::Font);
             p.Boolean<TControl>("ParentFont", &TControl::ParentFont, &TControl::SetParentFont,
@@ -51,22 +50,19 @@ void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t heigh
 
 void TControl::SetParentFont(bool parentFont) {
     parentFont_ = parentFont;
-    if (parentFont_ && parent_)
-        ParentFontChanged(parent_->Font());
+    if (parentFont_ && parent_) ParentFontChanged(parent_->Font());
 }
 
 void TControl::SetParentComponent(TComponent* parent) {
     parent_ = dynamic_cast<TForm*>(parent);
     if (parent_) {
         parent_->InsertControl(*this);
-        if (parentFont_)
-            ParentFontChanged(parent_->Font());
+        if (parentFont_) ParentFontChanged(parent_->Font());
     }
 }
 
 void TControl::ParentFontChanged(const TFont& parentFont) {
-    if (!parentFont_)
-        return;
+    if (!parentFont_) return;
     followingParent_ = true;
     font_.Assign(parentFont);
     followingParent_ = false;
@@ -85,8 +81,7 @@ void TControl::ChangeScale(int32_t numerator, int32_t denominator) {
 }
 
 void TControl::Click() {
-    if (OnClick)
-        OnClick(this);
+    if (OnClick) OnClick(this);
 }
 
 } // namespace vcl

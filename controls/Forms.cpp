@@ -15,14 +15,13 @@ const ClassInfo& TForm::StaticClassInfo() {
         "TForm", &TComponent::StaticClassInfo(), nullptr, [](PropertyList& p) {
             p.Integer<TForm>("Left", &TForm::Left, &TForm::SetLeft, 0);
             p.Integer<TForm>("Top", &TForm::Top, &TForm::SetTop, 0);
-            p.Set<TForm>("BorderIcons", "TBorderIcons", &TForm::BorderIcons,
-                         &TForm::SetBorderIcons, biSystemMenu | biMinimize | biMaximize,
+            p.Set<TForm>("BorderIcons", "TBorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons,
+                         biSystemMenu | biMinimize | biMaximize,
                          {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"});
-            p.Enum<TForm, TFormBorderStyle>("BorderStyle", "TFormBorderStyle",
-                                            &TForm::BorderStyle, &TForm::SetBorderStyle,
-                                            TFormBorderStyle::bsSizeable,
-                                            {"bsNone", "bsSingle", "bsSizeable", "bsDialog",
-                                             "bsToolWindow", "bsSizeToolWin"});
+            p.Enum<TForm, TFormBorderStyle>(
+                "BorderStyle", "TFormBorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle,
+                TFormBorderStyle::bsSizeable,
+                {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});
             p.String<TForm>("Caption", &TForm::Caption, &TForm::SetCaption);
             p.Integer<TForm>("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight, 0);
             p.Integer<TForm>("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth, 0);
@@ -31,15 +30,14 @@ const ClassInfo& TForm::StaticClassInfo() {
             p.Object<TForm, TFont>("Font", &TForm::Font);
             p.Boolean<TForm>("OldCreateOrder", &TForm::OldCreateOrder, &TForm::SetOldCreateOrder,
                              true);
-            p.Enum<TForm, TPosition>(
-                "Position", "TPosition", &TForm::Position, &TForm::SetPosition,
-                TPosition::poDesigned,
-                {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
-                 "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"});
+            p.Enum<TForm, TPosition>("Position", "TPosition", &TForm::Position, &TForm::SetPosition,
+                                     TPosition::poDesigned,
+                                     {"poDesigned", "poDefault", "poDefaultPosOnly",
+                                      "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",
+                                      "poMainFormCenter", "poOwnerFormCenter"});
             p.Boolean<TForm>("Scaled", &TForm::Scaled, &TForm::SetScaled, true);
             p.Boolean<TForm>("Visible", &TForm::Visible, &TForm::SetVisible, false);
-            p.Integer<TForm>("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch,
-                             96);
+            p.Integer<TForm>("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch, 96);
             p.Integer<TForm>("TextHeight", &TForm::TextHeight, &TForm::SetTextHeight, 13);
         });
     return info;
@@ -50,7 +48,9 @@ void TForm::InsertControl(TControl& control) {
         controls_.push_back(&control);
 }
 
-TNotifyEvent TForm::FindMethod(const std::string&) { return {}; }
+TNotifyEvent TForm::FindMethod(const std::string&) {
+    return {};
+}
 
 Error TForm::CheckHandlerNames(const FormObject& tree, const ClassRegistry& registry) {
     const ClassInfo* info =
@@ -64,23 +64,20 @@ Error TForm::CheckHandlerNames(const FormObject& tree, const ClassRegistry& regi
                          property.value.text + "\"");
     }
     for (const FormObject& child : tree.children)
-        if (Error error = CheckHandlerNames(child, registry))
-            return error;
+        if (Error error = CheckHandlerNames(child, registry)) return error;
     return Error();
 }
 
 void TForm::FitToDisplay(int32_t displayPpi, const TextMeasurer& measurer) {
     if (scaled_) {
-        const FormScaling scaling =
-            vcl::FitToDisplay(pixelsPerInch_, textHeight_, font_.Height(), displayPpi,
-                              [&](int32_t height) {
-                                  TFont probe;
-                                  probe.Assign(font_);
-                                  probe.SetHeight(height);
-                                  return measurer.TextHeight(probe);
-                              });
-        if (scaling.fontHeight != font_.Height())
-            font_.SetHeight(scaling.fontHeight);
+        const FormScaling scaling = vcl::FitToDisplay(pixelsPerInch_, textHeight_, font_.Height(),
+                                                      displayPpi, [&](int32_t height) {
+                                                          TFont probe;
+                                                          probe.Assign(font_);
+                                                          probe.SetHeight(height);
+                                                          return measurer.TextHeight(probe);
+                                                      });
+        if (scaling.fontHeight != font_.Height()) font_.SetHeight(scaling.fontHeight);
         if (scaling.Scales()) {
             clientWidth_ = ScaleRounded(clientWidth_, scaling.numerator, scaling.denominator);
             clientHeight_ = ScaleRounded(clientHeight_, scaling.numerator, scaling.denominator);
@@ -97,8 +94,7 @@ void TForm::FitToDisplay(int32_t displayPpi, const TextMeasurer& measurer) {
 TControl* TForm::DefaultControl() const {
     for (TControl* control : controls_)
         if (auto* button = dynamic_cast<TBitBtn*>(control))
-            if (button->Default() && button->Visible() && button->Enabled())
-                return button;
+            if (button->Default() && button->Visible() && button->Enabled()) return button;
     return nullptr;
 }
 
@@ -113,8 +109,7 @@ TControl* TForm::FirstFocusable() const {
 void TForm::Loaded() {
     TComponent::Loaded();
     for (TControl* control : controls_)
-        if (!control->OnClickName().empty())
-            control->OnClick = FindMethod(control->OnClickName());
+        if (!control->OnClickName().empty()) control->OnClick = FindMethod(control->OnClickName());
 }
 
 void TForm::FontChanged() {

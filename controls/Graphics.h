@@ -16,9 +16,15 @@ namespace vcl {
 
 using TColor = int32_t;
 
-constexpr TColor SystemColor(int index) { return static_cast<TColor>(0xFF000000u | unsigned(index)); }
-constexpr bool IsSystemColor(TColor color) { return (uint32_t(color) & 0xFF000000u) == 0xFF000000u; }
-constexpr int SystemColorIndex(TColor color) { return int(uint32_t(color) & 0xFFu); }
+constexpr TColor SystemColor(int index) {
+    return static_cast<TColor>(0xFF000000u | unsigned(index));
+}
+constexpr bool IsSystemColor(TColor color) {
+    return (uint32_t(color) & 0xFF000000u) == 0xFF000000u;
+}
+constexpr int SystemColorIndex(TColor color) {
+    return int(uint32_t(color) & 0xFFu);
+}
 
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clWhite = 0xFFFFFF;
@@ -91,8 +97,7 @@ public:
 private:
     template <class T> void Update(T& field, const T& value) {
         field = value;
-        if (OnChange)
-            OnChange();
+        if (OnChange) OnChange();
     }
 
     int32_t charset_ = DefaultCharset;

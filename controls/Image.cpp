@@ -18,21 +18,17 @@ void TPicture::DefineProperties(TFiler& filer) {
 
 Error TPicture::ReadData(ByteReader& in) {
     ByteView all;
-    if (Error error = in.ReadBytes(in.Remaining(), all, "picture"))
-        return error;
+    if (Error error = in.ReadBytes(in.Remaining(), all, "picture")) return error;
     GraphicData graphic;
-    if (Error error = ParseGraphicData(all, graphic))
-        return error;
+    if (Error error = ParseGraphicData(all, graphic)) return error;
     if (graphic.className != "TJPEGImage")
         return Error("unsupported picture class \"" + graphic.className + "\"");
     DecodedImage pixels;
-    if (Error error = DecodeJpeg(graphic.data, pixels))
-        return error;
+    if (Error error = DecodeJpeg(graphic.data, pixels)) return error;
     className_ = graphic.className;
     encoded_ = graphic.data.ToVector();
     pixels_ = std::move(pixels);
-    if (OnChange)
-        OnChange();
+    if (OnChange) OnChange();
     return Error();
 }
 

@@ -29,8 +29,7 @@ void OnMessage(j_common_ptr) {} // warnings are not shown
 // jump skips no destructor. Returns false with manager.message set.
 bool DecodeWithLibjpeg(jpeg_decompress_struct& info, ErrorManager& manager, ByteView jpeg,
                        DecodedImage& image, bool& tooLarge) {
-    if (setjmp(manager.jump))
-        return false;
+    if (setjmp(manager.jump)) return false;
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, jpeg.data, static_cast<unsigned long>(jpeg.size));
     jpeg_read_header(&info, TRUE);
@@ -47,8 +46,7 @@ bool DecodeWithLibjpeg(jpeg_decompress_struct& info, ErrorManager& manager, Byte
     image.bgrx.resize(width * height * 4); // within MaxDecodedPixels; no jump can occur here
     std::vector<uint8_t>& pixels = image.bgrx;
     std::vector<JSAMPLE>* row = new (std::nothrow) std::vector<JSAMPLE>(width * 3);
-    if (!row)
-        return false;
+    if (!row) return false;
     // The row buffer is freed on both paths below; a jump from
     // jpeg_read_scanlines is caught by the second setjmp.
     if (setjmp(manager.jump)) {
@@ -58,8 +56,7 @@ bool DecodeWithLibjpeg(jpeg_decompress_struct& info, ErrorManager& manager, Byte
     while (info.output_scanline < height) {
         JSAMPROW rows[1] = {row->data()};
         const size_t y = info.output_scanline;
-        if (jpeg_read_scanlines(&info, rows, 1) != 1)
-            break;
+        if (jpeg_read_scanlines(&info, rows, 1) != 1) break;
         uint8_t* out = pixels.data() + y * width * 4;
         const JSAMPLE* in = row->data();
         for (size_t x = 0; x < width; ++x, in += 3, out += 4) {
@@ -88,11 +85,9 @@ Error DecodeJpeg(ByteView jpeg, DecodedImage& image) {
     bool tooLarge = false;
     const bool decoded = DecodeWithLibjpeg(info, manager, jpeg, image, tooLarge);
     jpeg_destroy_decompress(&info);
-    if (decoded)
-        return Error();
+    if (decoded) return Error();
     image = DecodedImage();
-    if (tooLarge)
-        return Error("JPEG picture too large");
+    if (tooLarge) return Error("JPEG picture too large");
     return Error(std::string("JPEG picture cannot be decoded: ") +
                  (manager.message[0] ? manager.message : "out of memory"));
 }

@@ -42,16 +42,13 @@ Rect PictureDestRect(int32_t pictureW, int32_t pictureH, int32_t boxW, int32_t b
 
 Point DesktopCenter(int32_t screenW, int32_t screenH, int32_t outerW, int32_t outerH) {
     Point p{(screenW - outerW) / 2, (screenH - outerH) / 2};
-    if (p.x < 0)
-        p.x = 0;
-    if (p.y < 0)
-        p.y = 0;
+    if (p.x < 0) p.x = 0;
+    if (p.y < 0) p.y = 0;
     return p;
 }
 
 int32_t ScaleRounded(int32_t value, int32_t numerator, int32_t denominator) {
-    if (denominator == 0)
-        return value;
+    if (denominator == 0) return value;
     const int64_t product = int64_t(value) * numerator;
     const int64_t magnitude = (std::llabs(product) + std::llabs(int64_t(denominator)) / 2) /
                               std::llabs(int64_t(denominator));
@@ -76,8 +73,7 @@ ButtonLayout GlyphLeftLayout(int32_t clientW, int32_t clientH, int32_t glyphW, i
 }
 
 StartupShow StartupShowFor(bool showCommandGiven, int32_t showCommand) {
-    if (!showCommandGiven)
-        return StartupShow::Normal;
+    if (!showCommandGiven) return StartupShow::Normal;
     switch (showCommand) {
     case 3: // SW_SHOWMAXIMIZED
         return StartupShow::Maximized;

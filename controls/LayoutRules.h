@@ -22,7 +22,9 @@ struct Point {
     int32_t x = 0, y = 0;
 };
 
-inline bool operator==(const Point& a, const Point& b) { return a.x == b.x && a.y == b.y; }
+inline bool operator==(const Point& a, const Point& b) {
+    return a.x == b.x && a.y == b.y;
+}
 
 // Where a picture of pictureW x pictureH is drawn in a box of boxW x boxH.
 // Stretch fills the box; Proportional shrinks a picture that does not fit

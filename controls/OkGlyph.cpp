@@ -6,36 +6,26 @@ namespace {
 // '.' transparent, 'g' dark green (2), 'G' green (10), 'k' black outline (0
 // in the palette, here drawn as dark gray 8 for a softer edge).
 const char* const Rows[OkGlyphSize] = {
-    "..................",
-    "..................",
-    "...............k..",
-    "..............kGk.",
-    ".............kGGk.",
-    "............kGGgk.",
-    "...........kGGgk..",
-    "..k.......kGGgk...",
-    ".kGk.....kGGgk....",
-    ".kGGk...kGGgk.....",
-    "..kGGk.kGGgk......",
-    "...kGGkGGgk.......",
-    "....kGGGgk........",
-    ".....kGgk.........",
-    "......kk..........",
-    "..................",
-    "..................",
-    "..................",
+    "..................", "..................", "...............k..", "..............kGk.",
+    ".............kGGk.", "............kGGgk.", "...........kGGgk..", "..k.......kGGgk...",
+    ".kGk.....kGGgk....", ".kGGk...kGGgk.....", "..kGGk.kGGgk......", "...kGGkGGgk.......",
+    "....kGGGgk........", ".....kGgk.........", "......kk..........", "..................",
+    "..................", "..................",
 };
 
 } // namespace
 
 uint8_t OkGlyphPixel(int32_t x, int32_t y) {
-    if (x < 0 || y < 0 || x >= OkGlyphSize || y >= OkGlyphSize)
-        return 0;
+    if (x < 0 || y < 0 || x >= OkGlyphSize || y >= OkGlyphSize) return 0;
     switch (Rows[y][x]) {
-    case 'g': return 2;
-    case 'G': return 10;
-    case 'k': return 8;
-    default: return 0;
+    case 'g':
+        return 2;
+    case 'G':
+        return 10;
+    case 'k':
+        return 8;
+    default:
+        return 0;
     }
 }
 

@@ -21,8 +21,8 @@ const ClassInfo& TacLinkFont::StaticClassInfo() {
         "TacLinkFont", &TPersistent::StaticClassInfo(), nullptr, [](PropertyList& p) {
             p.IntegerOrIdent<TacLinkFont>("Color", "TColor", &TacLinkFont::Color,
                                           &TacLinkFont::SetColor, clRed, ColorIdents());
-            p.Set<TacLinkFont>("Style", "TFontStyles", &TacLinkFont::Style,
-                               &TacLinkFont::SetStyle, fsUnderline, FontStyleNames());
+            p.Set<TacLinkFont>("Style", "TFontStyles", &TacLinkFont::Style, &TacLinkFont::SetStyle,
+                               fsUnderline, FontStyleNames());
             p.Boolean<TacLinkFont>("Used", &TacLinkFont::Used, &TacLinkFont::SetUsed, false);
         });
     return info;
@@ -42,41 +42,45 @@ void TacLinkEffect::Declare(PropertyList& p, TColor defaultColor,
                                     &TacLinkEffect::SetColorClick, defaultColor, ColorIdents());
     p.IntegerOrIdent<TacLinkEffect>("ColorHover", "TColor", &TacLinkEffect::ColorHover,
                                     &TacLinkEffect::SetColorHover, defaultColor, ColorIdents());
-    p.Enum<TacLinkEffect, TacEffectDirection>("Direction", "TacEffectDirection",
-                                              &TacLinkEffect::Direction,
-                                              &TacLinkEffect::SetDirection, defaultDirection,
-                                              DirectionNames());
-    p.Boolean<TacLinkEffect>("Enabled", &TacLinkEffect::Enabled, &TacLinkEffect::SetEnabled,
-                             false);
+    p.Enum<TacLinkEffect, TacEffectDirection>(
+        "Direction", "TacEffectDirection", &TacLinkEffect::Direction, &TacLinkEffect::SetDirection,
+        defaultDirection, DirectionNames());
+    p.Boolean<TacLinkEffect>("Enabled", &TacLinkEffect::Enabled, &TacLinkEffect::SetEnabled, false);
 }
 
 Point TacLinkEffect::Offset() const {
     switch (direction_) {
-    case TacEffectDirection::edUpLeft: return {-1, -1};
-    case TacEffectDirection::edUp: return {0, -1};
-    case TacEffectDirection::edUpRight: return {1, -1};
-    case TacEffectDirection::edRight: return {1, 0};
-    case TacEffectDirection::edDownRight: return {1, 1};
-    case TacEffectDirection::edDown: return {0, 1};
-    case TacEffectDirection::edDownLeft: return {-1, 1};
-    case TacEffectDirection::edLeft: return {-1, 0};
+    case TacEffectDirection::edUpLeft:
+        return {-1, -1};
+    case TacEffectDirection::edUp:
+        return {0, -1};
+    case TacEffectDirection::edUpRight:
+        return {1, -1};
+    case TacEffectDirection::edRight:
+        return {1, 0};
+    case TacEffectDirection::edDownRight:
+        return {1, 1};
+    case TacEffectDirection::edDown:
+        return {0, 1};
+    case TacEffectDirection::edDownLeft:
+        return {-1, 1};
+    case TacEffectDirection::edLeft:
+        return {-1, 0};
     }
     return {};
 }
 
 const ClassInfo& TacHighlight::StaticClassInfo() {
-    static const ClassInfo info("TacHighlight", &TPersistent::StaticClassInfo(), nullptr,
-                                [](PropertyList& p) {
-                                    Declare(p, clHighlightText, TacEffectDirection::edUpLeft);
-                                });
+    static const ClassInfo info(
+        "TacHighlight", &TPersistent::StaticClassInfo(), nullptr,
+        [](PropertyList& p) { Declare(p, clHighlightText, TacEffectDirection::edUpLeft); });
     return info;
 }
 
 const ClassInfo& TacShadow::StaticClassInfo() {
-    static const ClassInfo info("TacShadow", &TPersistent::StaticClassInfo(), nullptr,
-                                [](PropertyList& p) {
-                                    Declare(p, clGrayText, TacEffectDirection::edDownRight);
-                                });
+    static const ClassInfo info(
+        "TacShadow", &TPersistent::StaticClassInfo(), nullptr,
+        [](PropertyList& p) { Declare(p, clGrayText, TacEffectDirection::edDownRight); });
     return info;
 }
 

@@ -13,8 +13,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         application.Initialize();
         application.SetTitle("Installation");
         RegisterLauncherClasses(application.Classes());
-        if (!application.CreateForm<TForm1>("TFORM1", Form1))
-            return 1;
+        if (!application.CreateForm<TForm1>("TFORM1", Form1)) return 1;
         return application.Run();
     } catch (...) {
         // Nothing may escape the entry; an error this late has no one to tell.

@@ -48,7 +48,9 @@ void TForm1::Loaded() {
     vcl::TForm::Loaded();
 }
 
-void TForm1::Image2Click(vcl::TComponent*) { launcher::OpenWebPage(MakerPage); }
+void TForm1::Image2Click(vcl::TComponent*) {
+    launcher::OpenWebPage(MakerPage);
+}
 
 void TForm1::BitBtn1Click(vcl::TComponent*) {
     const std::string tempFolder = acSystemInfo1 ? acSystemInfo1->DirTemp() : std::string();

@@ -50,8 +50,7 @@ void DecodeObject(vcl::FormObject& object, std::vector<std::string>& notes) {
 
 vcl::Error EncodeObject(vcl::FormObject& object) {
     for (vcl::FormProperty& property : object.properties) {
-        if (property.value.type != vcl::ValueType::StoredFiles)
-            continue;
+        if (property.value.type != vcl::ValueType::StoredFiles) continue;
         TacFileStorage storage(nullptr);
         for (const vcl::StoredFileEntry& entry : property.value.storedFiles)
             if (vcl::Error error = storage.AddStoredFile(entry.name, entry.contents.Bytes()))
@@ -62,14 +61,15 @@ vcl::Error EncodeObject(vcl::FormObject& object) {
         property.value = vcl::FormValue::Binary(vcl::BinaryData::Own(stream.TakeBytes()));
     }
     for (vcl::FormObject& child : object.children)
-        if (vcl::Error error = EncodeObject(child))
-            return error;
+        if (vcl::Error error = EncodeObject(child)) return error;
     return vcl::Error();
 }
 
 } // namespace
 
-vcl::Error EncodeStoredDataValues(vcl::FormObject& root) { return EncodeObject(root); }
+vcl::Error EncodeStoredDataValues(vcl::FormObject& root) {
+    return EncodeObject(root);
+}
 
 void DecodeStoredDataValues(vcl::FormObject& root, std::vector<std::string>& notes) {
     DecodeObject(root, notes);

@@ -18,14 +18,12 @@ const vcl::ClassInfo& TStoredFile::StaticClassInfo() {
 
 vcl::Error TStoredFile::ReadFromStream(vcl::ByteReader& in) {
     uint32_t nameLength = 0;
-    if (vcl::Error error = in.ReadU32(nameLength, "name length"))
-        return error;
+    if (vcl::Error error = in.ReadU32(nameLength, "name length")) return error;
     if (nameLength > in.Remaining())
         return vcl::Error("name length " + std::to_string(nameLength) + " exceeds the " +
                           std::to_string(in.Remaining()) + " bytes that remain");
     vcl::ByteView name;
-    if (vcl::Error error = in.ReadBytes(nameLength, name, "name"))
-        return error;
+    if (vcl::Error error = in.ReadBytes(nameLength, name, "name")) return error;
     name_.assign(reinterpret_cast<const char*>(name.data), name.size);
     const bool signedLayout = !storage_ || storage_->SignatureFound();
     vcl::Error error = signedLayout ? ReadPackedContents(in) : ReadRawContents(in);
@@ -34,8 +32,7 @@ vcl::Error TStoredFile::ReadFromStream(vcl::ByteReader& in) {
 
 vcl::Error TStoredFile::ReadPackedContents(vcl::ByteReader& in) {
     uint32_t blockLength = 0;
-    if (vcl::Error error = in.ReadU32(blockLength, "block length"))
-        return error;
+    if (vcl::Error error = in.ReadU32(blockLength, "block length")) return error;
     if (blockLength < acsf::SizeFieldBytes)
         return vcl::Error("block length " + std::to_string(blockLength) +
                           " is below the 4 bytes of the unpacked size");
@@ -43,33 +40,30 @@ vcl::Error TStoredFile::ReadPackedContents(vcl::ByteReader& in) {
         return vcl::Error("block length " + std::to_string(blockLength) + " exceeds the " +
                           std::to_string(in.Remaining()) + " bytes that remain");
     vcl::ByteView packed;
-    if (vcl::Error error = in.ReadBytes(blockLength, packed, "packed contents"))
-        return error;
+    if (vcl::Error error = in.ReadBytes(blockLength, packed, "packed contents")) return error;
     uint32_t size = 0;
     acsf::UnpackStatus status = acsf::ReadUnpackedSize(packed.data, packed.size, &size);
     if (status != acsf::UnpackStatus::Ok)
         return vcl::Error(std::string("packed contents: ") + acsf::UnpackStatusText(status));
-    if (vcl::Error error = contents_.SetSize(size))
-        return error;
+    if (vcl::Error error = contents_.SetSize(size)) return error;
     size_t failedAt = 0;
     status = acsf::UnpackPackedChecked(packed.data, packed.size, contents_.Data(), size, &failedAt);
     if (status != acsf::UnpackStatus::Ok)
         return vcl::Error(std::string("packed contents: ") + acsf::UnpackStatusText(status) +
-                          " (block at offset " + std::to_string(failedAt) + " of the packed stream)");
+                          " (block at offset " + std::to_string(failedAt) +
+                          " of the packed stream)");
     packedSize_ = blockLength;
     return vcl::Error();
 }
 
 vcl::Error TStoredFile::ReadRawContents(vcl::ByteReader& in) {
     uint32_t size = 0;
-    if (vcl::Error error = in.ReadU32(size, "size"))
-        return error;
+    if (vcl::Error error = in.ReadU32(size, "size")) return error;
     if (size > in.Remaining())
         return vcl::Error("size " + std::to_string(size) + " exceeds the " +
                           std::to_string(in.Remaining()) + " bytes that remain");
     vcl::ByteView raw;
-    if (vcl::Error error = in.ReadBytes(size, raw, "contents"))
-        return error;
+    if (vcl::Error error = in.ReadBytes(size, raw, "contents")) return error;
     packedSize_ = 0;
     return contents_.Assign(raw);
 }
@@ -84,8 +78,7 @@ vcl::Error TStoredFile::WriteToStream(vcl::ByteWriter& out) {
     const uint32_t bound = acsf::PackedSizeBound(size);
     // The packed form lives only while this record is written.
     std::unique_ptr<uint8_t[]> packed(new (std::nothrow) uint8_t[bound]);
-    if (!packed)
-        return vcl::OutOfMemory(bound, "the packed contents of \"" + name_ + "\"");
+    if (!packed) return vcl::OutOfMemory(bound, "the packed contents of \"" + name_ + "\"");
     const int32_t packedSize =
         acsf::PackStream(contents_.Data(), packed.get(), static_cast<int32_t>(size));
     out.WriteU32(static_cast<uint32_t>(name_.size()));

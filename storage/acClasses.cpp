@@ -11,17 +11,15 @@ const vcl::ClassInfo& TacPersistent::StaticClassInfo() {
 }
 
 const vcl::ClassInfo& TacAddon::StaticClassInfo() {
-    static const vcl::ClassInfo info("TacAddon", &TacPersistent::StaticClassInfo(), nullptr,
-                                     [](vcl::PropertyList& p) {
-                                         p.Boolean<TacAddon>("Enabled", &TacAddon::Enabled,
-                                                             &TacAddon::SetEnabled, false);
-                                     });
+    static const vcl::ClassInfo info(
+        "TacAddon", &TacPersistent::StaticClassInfo(), nullptr, [](vcl::PropertyList& p) {
+            p.Boolean<TacAddon>("Enabled", &TacAddon::Enabled, &TacAddon::SetEnabled, false);
+        });
     return info;
 }
 
 void TacAddon::SetEnabled(bool enabled) {
-    if (enabled == enabled_)
-        return;
+    if (enabled == enabled_) return;
     enabled_ = enabled;
     Changed();
 }

@@ -67,8 +67,7 @@ private:
     std::string about_;
 };
 
-template <class T>
-class TacUniqueList {
+template <class T> class TacUniqueList {
 public:
     TacUniqueList() = default;
     TacUniqueList(const TacUniqueList&) = delete;
@@ -78,16 +77,14 @@ public:
     // Appends `item` and returns its index; returns -1 and leaves the list
     // unchanged for a null item or one that is in the list already.
     int Add(T* item) {
-        if (!item || IndexOf(item) >= 0)
-            return -1;
+        if (!item || IndexOf(item) >= 0) return -1;
         items_.push_back(item);
         return static_cast<int>(items_.size() - 1);
     }
 
     int IndexOf(const T* item) const {
         for (size_t i = 0; i < items_.size(); ++i)
-            if (items_[i] == item)
-                return static_cast<int>(i);
+            if (items_[i] == item) return static_cast<int>(i);
         return -1;
     }
 
@@ -98,8 +95,7 @@ protected:
     std::vector<T*> items_;
 };
 
-template <class T>
-class TacObjectList : public TacUniqueList<T> {
+template <class T> class TacObjectList : public TacUniqueList<T> {
 public:
     explicit TacObjectList(bool ownsObjects) : ownsObjects_(ownsObjects) {}
     ~TacObjectList() override { Clear(); }
@@ -110,23 +106,20 @@ public:
     // Appends an item and takes ownership of it. A list that does not own
     // its objects cannot keep it: the item is destroyed and -1 returned.
     int Add(std::unique_ptr<T> item) {
-        if (!ownsObjects_)
-            return -1;
+        if (!ownsObjects_) return -1;
         if (item && this->IndexOf(item.get()) >= 0) {
             item.release(); // the list's own already; not ours to destroy
             return -1;
         }
         const int index = Add(item.get());
-        if (index >= 0)
-            item.release();
+        if (index >= 0) item.release();
         return index;
     }
 
     void Delete(int index) {
         T* item = this->items_.at(static_cast<size_t>(index));
         this->items_.erase(this->items_.begin() + index);
-        if (ownsObjects_)
-            delete item;
+        if (ownsObjects_) delete item;
     }
 
     void Clear() {

@@ -10,12 +10,14 @@ namespace ac {
 
 TacFileStorage::TacFileStorage(vcl::TComponent* owner) : TacComponent(owner) {}
 
-TacFileStorage::~TacFileStorage() { RunRemovalPass(); }
+TacFileStorage::~TacFileStorage() {
+    RunRemovalPass();
+}
 
 const vcl::ClassInfo& TacFileStorage::StaticClassInfo() {
     static const vcl::ClassInfo info(
-        "TacFileStorage", &TacComponent::StaticClassInfo(),
-        vcl::CreateComponentOf<TacFileStorage>, [](vcl::PropertyList& p) {
+        "TacFileStorage", &TacComponent::StaticClassInfo(), vcl::CreateComponentOf<TacFileStorage>,
+        [](vcl::PropertyList& p) {
             p.Cardinal<TacFileStorage>("Count", &TacFileStorage::Count, &TacFileStorage::SetCount,
                                        0, vcl::StoreMode::Never);
             p.Cardinal<TacFileStorage>("DataSize", &TacFileStorage::DataSize,

@@ -24,11 +24,9 @@ struct ByteView {
 };
 
 inline bool operator==(ByteView a, ByteView b) {
-    if (a.size != b.size)
-        return false;
+    if (a.size != b.size) return false;
     for (size_t i = 0; i < a.size; ++i)
-        if (a.data[i] != b.data[i])
-            return false;
+        if (a.data[i] != b.data[i]) return false;
     return true;
 }
 

@@ -23,8 +23,7 @@ void ByteWriter::WriteU64(uint64_t value) {
 }
 
 void ByteWriter::WriteBytes(const uint8_t* data, size_t count) {
-    if (count != 0)
-        bytes_.insert(bytes_.end(), data, data + count);
+    if (count != 0) bytes_.insert(bytes_.end(), data, data + count);
 }
 
 Error ByteWriter::WriteShortString(const std::string& text, const char* what) {

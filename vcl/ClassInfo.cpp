@@ -5,23 +5,18 @@
 namespace vcl {
 
 bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
+    if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
         char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z')
-            x = static_cast<char>(x - 'a' + 'A');
-        if (y >= 'a' && y <= 'z')
-            y = static_cast<char>(y - 'a' + 'A');
-        if (x != y)
-            return false;
+        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
+        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
+        if (x != y) return false;
     }
     return true;
 }
 
 Error WrongType(const std::string& typeName, const FormValue& value) {
-    return Error("expects a value of type " + typeName + ", found a " +
-                 ValueTypeName(value.type));
+    return Error("expects a value of type " + typeName + ", found a " + ValueTypeName(value.type));
 }
 
 PropertyList& PropertyList::Custom(PropertyInfo info) {
@@ -32,22 +27,19 @@ PropertyList& PropertyList::Custom(PropertyInfo info) {
 ClassInfo::ClassInfo(std::string name, const ClassInfo* parent, Factory factory,
                      const std::function<void(PropertyList&)>& declare)
     : name_(std::move(name)), parent_(parent), factory_(factory) {
-    if (declare)
-        declare(properties_);
+    if (declare) declare(properties_);
 }
 
 bool ClassInfo::InheritsFrom(const ClassInfo& other) const {
     for (const ClassInfo* info = this; info; info = info->parent_)
-        if (info == &other)
-            return true;
+        if (info == &other) return true;
     return false;
 }
 
 const PropertyInfo* ClassInfo::FindProperty(const std::string& name) const {
     for (const ClassInfo* info = this; info; info = info->parent_)
         for (const PropertyInfo& property : info->properties_.Items())
-            if (SameName(property.name, name))
-                return &property;
+            if (SameName(property.name, name)) return &property;
     return nullptr;
 }
 
@@ -66,8 +58,7 @@ namespace detail {
 
 Error IntegerInRange(const std::string& typeName, const FormValue& value, int64_t minimum,
                      int64_t maximum, int64_t& result) {
-    if (!value.IsInteger())
-        return WrongType(typeName, value);
+    if (!value.IsInteger()) return WrongType(typeName, value);
     if (value.integer < minimum || value.integer > maximum)
         return Error(std::to_string(value.integer) + " is out of the range of " + typeName + " (" +
                      std::to_string(minimum) + " to " + std::to_string(maximum) + ")");
@@ -77,8 +68,7 @@ Error IntegerInRange(const std::string& typeName, const FormValue& value, int64_
 
 Error IdentIndex(const std::string& typeName, const FormValue& value, const EnumNames& names,
                  size_t& index) {
-    if (value.type != ValueType::Ident)
-        return WrongType(typeName, value);
+    if (value.type != ValueType::Ident) return WrongType(typeName, value);
     for (size_t i = 0; i < names.size(); ++i)
         if (SameName(names[i], value.text)) {
             index = i;
@@ -90,10 +80,17 @@ Error IdentIndex(const std::string& typeName, const FormValue& value, const Enum
 Error ReadString(const std::string& typeName, const FormValue& value, std::string& text) {
     switch (value.type) {
     case ValueType::String:
-    case ValueType::LString: text = value.text; return Error();
-    case ValueType::Utf8String: text = Utf8ToCp1252(value.text); return Error();
-    case ValueType::WString: text = Utf16ToCp1252(value.wide); return Error();
-    default: return WrongType(typeName, value);
+    case ValueType::LString:
+        text = value.text;
+        return Error();
+    case ValueType::Utf8String:
+        text = Utf8ToCp1252(value.text);
+        return Error();
+    case ValueType::WString:
+        text = Utf16ToCp1252(value.wide);
+        return Error();
+    default:
+        return WrongType(typeName, value);
     }
 }
 
@@ -105,14 +102,12 @@ FormValue StringValue(const std::string& text) {
 
 Error ReadSet(const std::string& typeName, const FormValue& value, const EnumNames& elements,
               uint32_t& mask) {
-    if (value.type != ValueType::Set)
-        return WrongType(typeName, value);
+    if (value.type != ValueType::Set) return WrongType(typeName, value);
     mask = 0;
     for (const std::string& element : value.elements) {
         FormValue ident = FormValue::Ident(element);
         size_t index = 0;
-        if (Error error = IdentIndex(typeName, ident, elements, index))
-            return error;
+        if (Error error = IdentIndex(typeName, ident, elements, index)) return error;
         mask |= 1u << index;
     }
     return Error();
@@ -121,8 +116,7 @@ Error ReadSet(const std::string& typeName, const FormValue& value, const EnumNam
 FormValue SetValue(uint32_t mask, const EnumNames& elements) {
     std::vector<std::string> names;
     for (size_t i = 0; i < elements.size() && i < 32; ++i)
-        if (mask & (1u << i))
-            names.push_back(elements[i]);
+        if (mask & (1u << i)) names.push_back(elements[i]);
     return FormValue::SetOf(std::move(names));
 }
 
@@ -137,16 +131,14 @@ Error ReadIntegerOrIdent(const std::string& typeName, const FormValue& value,
         return Error("'" + value.text + "' is not a value of " + typeName);
     }
     int64_t number = 0;
-    if (Error error = IntegerInRange(typeName, value, INT32_MIN, INT32_MAX, number))
-        return error;
+    if (Error error = IntegerInRange(typeName, value, INT32_MIN, INT32_MAX, number)) return error;
     result = static_cast<int32_t>(number);
     return Error();
 }
 
 FormValue IntegerOrIdentValue(int32_t value, const IdentMap& idents) {
     for (const auto& ident : idents)
-        if (ident.second == value)
-            return FormValue::Ident(ident.first);
+        if (ident.second == value) return FormValue::Ident(ident.first);
     return FormValue::Integer(value);
 }
 

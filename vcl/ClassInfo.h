@@ -90,8 +90,7 @@ public:
     PropertyList& Event(const char* name, const std::string& (C::*get)() const,
                         void (C::*set)(const std::string&));
 
-    template <class C, class S>
-    PropertyList& Object(const char* name, S& (C::*get)());
+    template <class C, class S> PropertyList& Object(const char* name, S& (C::*get)());
 
     PropertyList& Custom(PropertyInfo info);
 
@@ -128,8 +127,7 @@ private:
 };
 
 // The factory of a component class T (constructor T(TComponent* owner)).
-template <class T>
-std::unique_ptr<TComponent> CreateComponentOf(TComponent* owner) {
+template <class T> std::unique_ptr<TComponent> CreateComponentOf(TComponent* owner) {
     return std::make_unique<T>(owner);
 }
 
@@ -162,14 +160,14 @@ PropertyList& PropertyList::Boolean(const char* name, bool (C::*get)() const, vo
     info.typeName = "Boolean";
     info.apply = [set](TPersistent& object, const FormValue& value) {
         if (!value.IsBoolean())
-            return Error("expects True or False, found a " + std::string(ValueTypeName(value.type)));
+            return Error("expects True or False, found a " +
+                         std::string(ValueTypeName(value.type)));
         (static_cast<C&>(object).*set)(value.type == ValueType::True);
         return Error();
     };
     info.store = [get, defaultValue, mode](TPersistent& object, FormValue& value) {
         const bool current = (static_cast<C&>(object).*get)();
-        if (mode == StoreMode::Never || current == defaultValue)
-            return false;
+        if (mode == StoreMode::Never || current == defaultValue) return false;
         value = FormValue::Boolean(current);
         return true;
     };
@@ -191,8 +189,7 @@ PropertyList& PropertyList::Integer(const char* name, int32_t (C::*get)() const,
     };
     info.store = [get, defaultValue, mode](TPersistent& object, FormValue& value) {
         const int32_t current = (static_cast<C&>(object).*get)();
-        if (mode == StoreMode::Never || current == defaultValue)
-            return false;
+        if (mode == StoreMode::Never || current == defaultValue) return false;
         value = FormValue::Integer(current);
         return true;
     };
@@ -215,8 +212,7 @@ PropertyList& PropertyList::Cardinal(const char* name, uint32_t (C::*get)() cons
     };
     info.store = [get, defaultValue, mode](TPersistent& object, FormValue& value) {
         const uint32_t current = (static_cast<C&>(object).*get)();
-        if (mode == StoreMode::Never || current == defaultValue)
-            return false;
+        if (mode == StoreMode::Never || current == defaultValue) return false;
         value = FormValue::Integer(current);
         return true;
     };
@@ -229,18 +225,17 @@ PropertyList& PropertyList::Enum(const char* name, const char* typeName, E (C::*
     PropertyInfo info;
     info.name = name;
     info.typeName = typeName;
-    info.apply = [typeName = info.typeName, set, names](TPersistent& object, const FormValue& value) {
+    info.apply = [typeName = info.typeName, set, names](TPersistent& object,
+                                                        const FormValue& value) {
         size_t index = 0;
-        if (Error error = detail::IdentIndex(typeName, value, names, index))
-            return error;
+        if (Error error = detail::IdentIndex(typeName, value, names, index)) return error;
         (static_cast<C&>(object).*set)(static_cast<E>(index));
         return Error();
     };
     info.store = [get, defaultValue, names](TPersistent& object, FormValue& value) {
         const E current = (static_cast<C&>(object).*get)();
         const auto index = static_cast<size_t>(current);
-        if (current == defaultValue || index >= names.size())
-            return false;
+        if (current == defaultValue || index >= names.size()) return false;
         value = FormValue::Ident(names[index]);
         return true;
     };
@@ -254,17 +249,16 @@ PropertyList& PropertyList::IntegerOrIdent(const char* name, const char* typeNam
     PropertyInfo info;
     info.name = name;
     info.typeName = typeName;
-    info.apply = [typeName = info.typeName, set, idents](TPersistent& object, const FormValue& value) {
+    info.apply = [typeName = info.typeName, set, idents](TPersistent& object,
+                                                         const FormValue& value) {
         int32_t number = 0;
-        if (Error error = detail::ReadIntegerOrIdent(typeName, value, idents, number))
-            return error;
+        if (Error error = detail::ReadIntegerOrIdent(typeName, value, idents, number)) return error;
         (static_cast<C&>(object).*set)(number);
         return Error();
     };
     info.store = [get, defaultValue, idents](TPersistent& object, FormValue& value) {
         const int32_t current = (static_cast<C&>(object).*get)();
-        if (current == defaultValue)
-            return false;
+        if (current == defaultValue) return false;
         value = detail::IntegerOrIdentValue(current, idents);
         return true;
     };
@@ -280,15 +274,13 @@ PropertyList& PropertyList::String(const char* name, const std::string& (C::*get
     info.typeName = "string";
     info.apply = [typeName = info.typeName, set](TPersistent& object, const FormValue& value) {
         std::string text;
-        if (Error error = detail::ReadString(typeName, value, text))
-            return error;
+        if (Error error = detail::ReadString(typeName, value, text)) return error;
         (static_cast<C&>(object).*set)(text);
         return Error();
     };
     info.store = [get, defaultValue, mode](TPersistent& object, FormValue& value) {
         const std::string& current = (static_cast<C&>(object).*get)();
-        if (mode == StoreMode::Never || current == defaultValue)
-            return false;
+        if (mode == StoreMode::Never || current == defaultValue) return false;
         value = detail::StringValue(current);
         return true;
     };
@@ -302,17 +294,16 @@ PropertyList& PropertyList::Set(const char* name, const char* typeName, uint32_t
     PropertyInfo info;
     info.name = name;
     info.typeName = typeName;
-    info.apply = [typeName = info.typeName, set, elements](TPersistent& object, const FormValue& value) {
+    info.apply = [typeName = info.typeName, set, elements](TPersistent& object,
+                                                           const FormValue& value) {
         uint32_t mask = 0;
-        if (Error error = detail::ReadSet(typeName, value, elements, mask))
-            return error;
+        if (Error error = detail::ReadSet(typeName, value, elements, mask)) return error;
         (static_cast<C&>(object).*set)(mask);
         return Error();
     };
     info.store = [get, defaultValue, elements](TPersistent& object, FormValue& value) {
         const uint32_t current = (static_cast<C&>(object).*get)();
-        if (current == defaultValue)
-            return false;
+        if (current == defaultValue) return false;
         value = detail::SetValue(current, elements);
         return true;
     };
@@ -334,16 +325,14 @@ PropertyList& PropertyList::Event(const char* name, const std::string& (C::*get)
     };
     info.store = [get](TPersistent& object, FormValue& value) {
         const std::string& handler = (static_cast<C&>(object).*get)();
-        if (handler.empty())
-            return false;
+        if (handler.empty()) return false;
         value = FormValue::Ident(handler);
         return true;
     };
     return Custom(std::move(info));
 }
 
-template <class C, class S>
-PropertyList& PropertyList::Object(const char* name, S& (C::*get)()) {
+template <class C, class S> PropertyList& PropertyList::Object(const char* name, S& (C::*get)()) {
     PropertyInfo info;
     info.name = name;
     info.typeName = "object";

@@ -12,11 +12,10 @@ TComponent::~TComponent() {
 }
 
 const ClassInfo& TComponent::StaticClassInfo() {
-    static const ClassInfo info("TComponent", &TPersistent::StaticClassInfo(), nullptr,
-                                [](PropertyList& p) {
-                                    p.Integer<TComponent>("Tag", &TComponent::Tag,
-                                                          &TComponent::SetTag, 0);
-                                });
+    static const ClassInfo info(
+        "TComponent", &TPersistent::StaticClassInfo(), nullptr, [](PropertyList& p) {
+            p.Integer<TComponent>("Tag", &TComponent::Tag, &TComponent::SetTag, 0);
+        });
     return info;
 }
 
@@ -26,16 +25,16 @@ TComponent& TComponent::InsertComponent(std::unique_ptr<TComponent> component) {
 }
 
 TComponent* TComponent::FindComponent(const std::string& name) const {
-    if (name.empty())
-        return nullptr;
+    if (name.empty()) return nullptr;
     for (const auto& component : components_)
-        if (SameName(component->Name(), name))
-            return component.get();
+        if (SameName(component->Name(), name)) return component.get();
     return nullptr;
 }
 
 void TComponent::SetParentComponent(TComponent*) {}
 
-void TComponent::Loaded() { loading_ = false; }
+void TComponent::Loaded() {
+    loading_ = false;
+}
 
 } // namespace vcl

@@ -3,13 +3,11 @@
 namespace vcl {
 
 Error::Error(std::string message) : message_(std::move(message)), failed_(true) {
-    if (message_.empty())
-        message_ = "unknown error";
+    if (message_.empty()) message_ = "unknown error";
 }
 
 Error Error::WithContext(const std::string& context) const {
-    if (!failed_)
-        return *this;
+    if (!failed_) return *this;
     return Error(context + ": " + message_);
 }
 

@@ -13,12 +13,10 @@ public:
 
     Error ReadRoot(FormObject& root) {
         ByteView signature;
-        if (Error error = in_.ReadBytes(4, signature, "signature"))
-            return error;
+        if (Error error = in_.ReadBytes(4, signature, "signature")) return error;
         if (std::memcmp(signature.data, FormSignature, 4) != 0)
             return Error("not a form definition: the signature \"TPF0\" is missing");
-        if (Error error = ReadObject(root, 0))
-            return error;
+        if (Error error = ReadObject(root, 0)) return error;
         if (!in_.AtEnd())
             return Error(std::to_string(in_.Remaining()) +
                          " unexpected bytes after the end of the root object at offset " +
@@ -29,14 +27,12 @@ public:
 private:
     Error ReadObject(FormObject& object, int depth) {
         if (depth > MaxNestingDepth)
-            return Error("objects nested deeper than " + std::to_string(MaxNestingDepth) + " levels");
+            return Error("objects nested deeper than " + std::to_string(MaxNestingDepth) +
+                         " levels");
         const size_t start = in_.Position();
-        if (Error error = ReadPrefix(object))
-            return error;
-        if (Error error = in_.ReadShortString(object.className, "class name"))
-            return error;
-        if (Error error = in_.ReadShortString(object.name, "object name"))
-            return error;
+        if (Error error = ReadPrefix(object)) return error;
+        if (Error error = in_.ReadShortString(object.className, "class name")) return error;
+        if (Error error = in_.ReadShortString(object.name, "object name")) return error;
         if (object.className.empty())
             return Error("object at offset " + std::to_string(start) + " has an empty class name");
         const std::string context = "object " + Describe(object);
@@ -44,8 +40,7 @@ private:
             return error.WithContext(context);
         for (;;) {
             uint8_t next = 0;
-            if (Error error = PeekU8(next, "end of children"))
-                return error.WithContext(context);
+            if (Error error = PeekU8(next, "end of children")) return error.WithContext(context);
             if (next == 0) {
                 (void)in_.Skip(1, "end of children");
                 return Error();
@@ -58,10 +53,8 @@ private:
 
     Error ReadPrefix(FormObject& object) {
         uint8_t first = 0;
-        if (Error error = PeekU8(first, "object header"))
-            return error;
-        if ((first & 0xF0) != 0xF0)
-            return Error();
+        if (Error error = PeekU8(first, "object header")) return error;
+        if ((first & 0xF0) != 0xF0) return Error();
         (void)in_.Skip(1, "object prefix");
         object.flags = static_cast<uint8_t>(first & 0x0F);
         if ((object.flags & ~(ObjectInherited | ObjectHasPosition | ObjectInline)) != 0)
@@ -81,10 +74,8 @@ private:
     Error ReadProperties(std::vector<FormProperty>& properties, int depth) {
         for (;;) {
             std::string name;
-            if (Error error = in_.ReadShortString(name, "property name"))
-                return error;
-            if (name.empty())
-                return Error();
+            if (Error error = in_.ReadShortString(name, "property name")) return error;
+            if (name.empty()) return Error();
             properties.push_back(FormProperty{std::move(name), FormValue()});
             FormProperty& property = properties.back();
             if (Error error = ReadValue(property.value, depth))
@@ -96,11 +87,11 @@ private:
 
     Error ReadValue(FormValue& value, int depth) {
         if (depth > MaxNestingDepth)
-            return Error("values nested deeper than " + std::to_string(MaxNestingDepth) + " levels");
+            return Error("values nested deeper than " + std::to_string(MaxNestingDepth) +
+                         " levels");
         const size_t start = in_.Position();
         uint8_t type = 0;
-        if (Error error = in_.ReadU8(type, "value type"))
-            return error;
+        if (Error error = in_.ReadU8(type, "value type")) return error;
         if (type > LastBinaryValueType)
             return Error("unknown value type " + std::to_string(type) + " at offset " +
                          std::to_string(start));
@@ -109,36 +100,38 @@ private:
         case ValueType::Null:
         case ValueType::False:
         case ValueType::True:
-        case ValueType::Nil: return Error();
+        case ValueType::Nil:
+            return Error();
         case ValueType::Int8:
         case ValueType::Int16:
         case ValueType::Int32:
-        case ValueType::Int64: return ReadIntegerPayload(value.type, value.integer);
+        case ValueType::Int64:
+            return ReadIntegerPayload(value.type, value.integer);
         case ValueType::Extended:
         case ValueType::Single:
         case ValueType::Currency:
         case ValueType::Date:
         case ValueType::Double: {
             ByteView raw;
-            if (Error error = in_.ReadBytes(RawValueSize(value.type), raw, ValueTypeName(value.type)))
+            if (Error error =
+                    in_.ReadBytes(RawValueSize(value.type), raw, ValueTypeName(value.type)))
                 return error;
             value.bytes = BinaryData::View(raw);
             return Error();
         }
         case ValueType::String:
-        case ValueType::Ident: return in_.ReadShortString(value.text, ValueTypeName(value.type));
+        case ValueType::Ident:
+            return in_.ReadShortString(value.text, ValueTypeName(value.type));
         case ValueType::LString:
         case ValueType::Utf8String: {
             ByteView raw;
-            if (Error error = ReadCounted(1, raw, ValueTypeName(value.type)))
-                return error;
+            if (Error error = ReadCounted(1, raw, ValueTypeName(value.type))) return error;
             value.text.assign(reinterpret_cast<const char*>(raw.data), raw.size);
             return Error();
         }
         case ValueType::WString: {
             ByteView raw;
-            if (Error error = ReadCounted(2, raw, "wide string"))
-                return error;
+            if (Error error = ReadCounted(2, raw, "wide string")) return error;
             value.wide.resize(raw.size / 2);
             for (size_t i = 0; i < value.wide.size(); ++i)
                 value.wide[i] = static_cast<char16_t>(raw.data[2 * i] | (raw.data[2 * i + 1] << 8));
@@ -146,25 +139,21 @@ private:
         }
         case ValueType::Binary: {
             ByteView raw;
-            if (Error error = ReadCounted(1, raw, "binary data"))
-                return error;
+            if (Error error = ReadCounted(1, raw, "binary data")) return error;
             value.bytes = BinaryData::View(raw);
             return Error();
         }
         case ValueType::Set:
             for (;;) {
                 std::string element;
-                if (Error error = in_.ReadShortString(element, "set element"))
-                    return error;
-                if (element.empty())
-                    return Error();
+                if (Error error = in_.ReadShortString(element, "set element")) return error;
+                if (element.empty()) return Error();
                 value.elements.push_back(std::move(element));
             }
         case ValueType::List:
             for (;;) {
                 uint8_t next = 0;
-                if (Error error = PeekU8(next, "list item"))
-                    return error;
+                if (Error error = PeekU8(next, "list item")) return error;
                 if (next == 0) {
                     (void)in_.Skip(1, "end of list");
                     return Error();
@@ -173,9 +162,11 @@ private:
                 if (Error error = ReadValue(value.items.back(), depth + 1))
                     return error.WithContext("list item " + std::to_string(value.items.size()));
             }
-        case ValueType::Collection: return ReadCollection(value, depth);
+        case ValueType::Collection:
+            return ReadCollection(value, depth);
         case ValueType::StoredFiles:
-        case ValueType::Graphic: break;
+        case ValueType::Graphic:
+            break;
         }
         return Error("unknown value type " + std::to_string(type));
     }
@@ -183,12 +174,11 @@ private:
     Error ReadCollection(FormValue& value, int depth) {
         for (;;) {
             uint8_t type = 0;
-            if (Error error = in_.ReadU8(type, "collection item"))
-                return error;
-            if (type == 0)
-                return Error();
+            if (Error error = in_.ReadU8(type, "collection item")) return error;
+            if (type == 0) return Error();
             CollectionItem item;
-            const std::string context = "collection item " + std::to_string(value.collection.size() + 1);
+            const std::string context =
+                "collection item " + std::to_string(value.collection.size() + 1);
             if (type != static_cast<uint8_t>(ValueType::List)) {
                 const auto orderType = static_cast<ValueType>(type);
                 if (!IsIntegerType(orderType))
@@ -213,12 +203,11 @@ private:
     Error ReadCounted(size_t unitSize, ByteView& bytes, const char* what) {
         const size_t start = in_.Position();
         uint32_t count = 0;
-        if (Error error = in_.ReadU32(count, what))
-            return error;
+        if (Error error = in_.ReadU32(count, what)) return error;
         if (count > in_.Remaining() / unitSize)
             return Error(std::string(what) + " at offset " + std::to_string(start) + " claims " +
-                         std::to_string(count) + (unitSize == 1 ? " bytes" : " units") + ", but only " +
-                         std::to_string(in_.Remaining()) + " bytes remain");
+                         std::to_string(count) + (unitSize == 1 ? " bytes" : " units") +
+                         ", but only " + std::to_string(in_.Remaining()) + " bytes remain");
         return in_.ReadBytes(count * unitSize, bytes, what);
     }
 
@@ -247,7 +236,8 @@ private:
             value = v;
             return error;
         }
-        default: return in_.ReadI64(value, "integer");
+        default:
+            return in_.ReadI64(value, "integer");
         }
     }
 
@@ -257,7 +247,8 @@ private:
     }
 
     static std::string Describe(const FormObject& object) {
-        return (object.name.empty() ? std::string("(unnamed)") : object.name) + ": " + object.className;
+        return (object.name.empty() ? std::string("(unnamed)") : object.name) + ": " +
+               object.className;
     }
 
     ByteReader in_;

@@ -12,7 +12,8 @@ public:
 
     Error WriteObject(const FormObject& object, int depth) {
         if (depth > MaxNestingDepth)
-            return Error("objects nested deeper than " + std::to_string(MaxNestingDepth) + " levels");
+            return Error("objects nested deeper than " + std::to_string(MaxNestingDepth) +
+                         " levels");
         const std::string context = "object " + object.name + ": " + object.className;
         if (object.flags != 0) {
             if ((object.flags & ~(ObjectInherited | ObjectHasPosition | ObjectInline)) != 0)
@@ -25,8 +26,7 @@ public:
                     return error.WithContext(context);
             }
         }
-        if (object.className.empty())
-            return Error(context + ": empty class name");
+        if (object.className.empty()) return Error(context + ": empty class name");
         if (Error error = out_.WriteShortString(object.className, "class name"))
             return error.WithContext(context);
         if (Error error = out_.WriteShortString(object.name, "object name"))
@@ -34,8 +34,7 @@ public:
         if (Error error = WriteProperties(object.properties, depth))
             return error.WithContext(context);
         for (const FormObject& child : object.children)
-            if (Error error = WriteObject(child, depth + 1))
-                return error.WithContext(context);
+            if (Error error = WriteObject(child, depth + 1)) return error.WithContext(context);
         out_.WriteU8(0);
         return Error();
     }
@@ -43,10 +42,8 @@ public:
 private:
     Error WriteProperties(const std::vector<FormProperty>& properties, int depth) {
         for (const FormProperty& property : properties) {
-            if (property.name.empty())
-                return Error("a property has an empty name");
-            if (Error error = out_.WriteShortString(property.name, "property name"))
-                return error;
+            if (property.name.empty()) return Error("a property has an empty name");
+            if (Error error = out_.WriteShortString(property.name, "property name")) return error;
             if (Error error = WriteValue(property.value, depth))
                 return error.WithContext("property " + property.name);
         }
@@ -56,24 +53,29 @@ private:
 
     Error WriteValue(const FormValue& value, int depth) {
         if (depth > MaxNestingDepth)
-            return Error("values nested deeper than " + std::to_string(MaxNestingDepth) + " levels");
+            return Error("values nested deeper than " + std::to_string(MaxNestingDepth) +
+                         " levels");
         switch (value.type) {
-        case ValueType::Null: return Error("a null value cannot be written");
+        case ValueType::Null:
+            return Error("a null value cannot be written");
         case ValueType::StoredFiles:
         case ValueType::Graphic:
             return Error(std::string("a ") + ValueTypeName(value.type) +
                          " must be encoded as binary data before it is written");
-        default: break;
+        default:
+            break;
         }
         out_.WriteU8(static_cast<uint8_t>(value.type));
         switch (value.type) {
         case ValueType::False:
         case ValueType::True:
-        case ValueType::Nil: return Error();
+        case ValueType::Nil:
+            return Error();
         case ValueType::Int8:
         case ValueType::Int16:
         case ValueType::Int32:
-        case ValueType::Int64: return WriteIntegerPayload(value.type, value.integer);
+        case ValueType::Int64:
+            return WriteIntegerPayload(value.type, value.integer);
         case ValueType::Extended:
         case ValueType::Single:
         case ValueType::Currency:
@@ -86,39 +88,33 @@ private:
             out_.WriteBytes(value.bytes.Bytes());
             return Error();
         case ValueType::String:
-        case ValueType::Ident: return out_.WriteShortString(value.text, ValueTypeName(value.type));
+        case ValueType::Ident:
+            return out_.WriteShortString(value.text, ValueTypeName(value.type));
         case ValueType::LString:
         case ValueType::Utf8String:
-            if (Error error = WriteCount(value.text.size()))
-                return error;
+            if (Error error = WriteCount(value.text.size())) return error;
             out_.WriteBytes(reinterpret_cast<const uint8_t*>(value.text.data()), value.text.size());
             return Error();
         case ValueType::WString:
-            if (Error error = WriteCount(value.wide.size()))
-                return error;
+            if (Error error = WriteCount(value.wide.size())) return error;
             for (char16_t unit : value.wide)
                 out_.WriteU16(static_cast<uint16_t>(unit));
             return Error();
         case ValueType::Binary:
-            if (Error error = WriteCount(value.bytes.Size()))
-                return error;
+            if (Error error = WriteCount(value.bytes.Size())) return error;
             out_.WriteBytes(value.bytes.Bytes());
             return Error();
         case ValueType::Set:
             for (const std::string& element : value.elements) {
-                if (element.empty())
-                    return Error("a set element has an empty name");
-                if (Error error = out_.WriteShortString(element, "set element"))
-                    return error;
+                if (element.empty()) return Error("a set element has an empty name");
+                if (Error error = out_.WriteShortString(element, "set element")) return error;
             }
             out_.WriteU8(0);
             return Error();
         case ValueType::List:
             for (const FormValue& item : value.items) {
-                if (item.type == ValueType::Null)
-                    return Error("a list item cannot be null");
-                if (Error error = WriteValue(item, depth + 1))
-                    return error;
+                if (item.type == ValueType::Null) return Error("a list item cannot be null");
+                if (Error error = WriteValue(item, depth + 1)) return error;
             }
             out_.WriteU8(0);
             return Error();
@@ -126,16 +122,15 @@ private:
             for (const CollectionItem& item : value.collection) {
                 if (item.hasOrder) {
                     out_.WriteU8(static_cast<uint8_t>(item.orderType));
-                    if (Error error = WriteIntegerPayload(item.orderType, item.order))
-                        return error;
+                    if (Error error = WriteIntegerPayload(item.orderType, item.order)) return error;
                 }
                 out_.WriteU8(static_cast<uint8_t>(ValueType::List));
-                if (Error error = WriteProperties(item.properties, depth + 1))
-                    return error;
+                if (Error error = WriteProperties(item.properties, depth + 1)) return error;
             }
             out_.WriteU8(0);
             return Error();
-        default: break;
+        default:
+            break;
         }
         return Error("unknown value type " + std::to_string(static_cast<int>(value.type)));
     }
@@ -144,11 +139,20 @@ private:
         if (!IntegerFits(type, value))
             return Error(std::to_string(value) + " does not fit its integer type");
         switch (type) {
-        case ValueType::Int8: out_.WriteU8(static_cast<uint8_t>(value)); return Error();
-        case ValueType::Int16: out_.WriteU16(static_cast<uint16_t>(value)); return Error();
-        case ValueType::Int32: out_.WriteU32(static_cast<uint32_t>(value)); return Error();
-        case ValueType::Int64: out_.WriteU64(static_cast<uint64_t>(value)); return Error();
-        default: return Error("not an integer type");
+        case ValueType::Int8:
+            out_.WriteU8(static_cast<uint8_t>(value));
+            return Error();
+        case ValueType::Int16:
+            out_.WriteU16(static_cast<uint16_t>(value));
+            return Error();
+        case ValueType::Int32:
+            out_.WriteU32(static_cast<uint32_t>(value));
+            return Error();
+        case ValueType::Int64:
+            out_.WriteU64(static_cast<uint64_t>(value));
+            return Error();
+        default:
+            return Error("not an integer type");
         }
     }
 

@@ -8,11 +8,11 @@ namespace vcl {
 namespace {
 
 bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-template <class Visit>
-void ForEachValue(std::vector<FormProperty>& properties, const Visit& visit);
+template <class Visit> void ForEachValue(std::vector<FormProperty>& properties, const Visit& visit);
 
 template <class Visit>
 void ForEachValueIn(FormValue& value, const std::string& name, const Visit& visit) {
@@ -29,8 +29,7 @@ void ForEachValue(std::vector<FormProperty>& properties, const Visit& visit) {
         ForEachValueIn(property.value, property.name, visit);
 }
 
-template <class Visit>
-void ForEachObjectValue(FormObject& object, const Visit& visit) {
+template <class Visit> void ForEachObjectValue(FormObject& object, const Visit& visit) {
     ForEachValue(object.properties, visit);
     for (FormObject& child : object.children)
         ForEachObjectValue(child, visit);
@@ -40,11 +39,9 @@ void ForEachObjectValue(FormObject& object, const Visit& visit) {
 
 Error ParseGraphicData(ByteView bytes, GraphicData& graphic) {
     ByteReader in(bytes);
-    if (Error error = in.ReadShortString(graphic.className, "graphic class name"))
-        return error;
+    if (Error error = in.ReadShortString(graphic.className, "graphic class name")) return error;
     uint32_t length = 0;
-    if (Error error = in.ReadU32(length, "graphic data length"))
-        return error;
+    if (Error error = in.ReadU32(length, "graphic data length")) return error;
     if (length != in.Remaining())
         return Error("graphic data length " + std::to_string(length) + " does not match the " +
                      std::to_string(in.Remaining()) + " bytes that follow");
@@ -62,13 +59,13 @@ std::vector<uint8_t> BuildGraphicData(const std::string& className, ByteView dat
 Error EncodeGraphicValues(FormObject& root) {
     Error result;
     ForEachObjectValue(root, [&result](const std::string& name, FormValue& value) {
-        if (value.type != ValueType::Graphic || result)
-            return;
+        if (value.type != ValueType::Graphic || result) return;
         if (value.text.size() > 255 || value.bytes.Size() > 0xFFFFFFFFu) {
             result = Error(name + ": graphic class name or data too long");
             return;
         }
-        value = FormValue::Binary(BinaryData::Own(BuildGraphicData(value.text, value.bytes.Bytes())));
+        value =
+            FormValue::Binary(BinaryData::Own(BuildGraphicData(value.text, value.bytes.Bytes())));
     });
     return result;
 }

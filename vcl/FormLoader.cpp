@@ -32,10 +32,8 @@ Error ApplyBinaryProperty(TPersistent& target, const std::string& name, const Fo
     target.DefineProperties(lookup);
     if (!lookup.Found())
         return Error("unknown property \"" + name + "\" of class " + target.ClassName());
-    if (value.type != ValueType::Binary)
-        return WrongType("binary data", value);
-    if (!lookup.Reader())
-        return Error("property \"" + name + "\" cannot be read");
+    if (value.type != ValueType::Binary) return WrongType("binary data", value);
+    if (!lookup.Reader()) return Error("property \"" + name + "\" cannot be read");
     ByteReader data(value.bytes.Bytes());
     return lookup.Reader()(data);
 }
@@ -53,10 +51,8 @@ public:
         root_.SetName(tree.name);
         root_.SetLoading(true);
         loaded_.push_back(&root_);
-        if (Error error = ApplyProperties(tree, root_))
-            return error;
-        if (Error error = ReadChildren(tree, root_))
-            return error;
+        if (Error error = ApplyProperties(tree, root_)) return error;
+        if (Error error = ReadChildren(tree, root_)) return error;
         for (TComponent* component : loaded_)
             component->Loaded();
         return Error();
@@ -73,13 +69,10 @@ private:
     Error ReadChildren(const FormObject& object, TComponent& parent) {
         for (const FormObject& child : object.children) {
             TComponent* component = nullptr;
-            if (Error error = CreateChild(child, component))
-                return error.WithContext(Path(child));
+            if (Error error = CreateChild(child, component)) return error.WithContext(Path(child));
             component->SetParentComponent(&parent);
-            if (Error error = ApplyProperties(child, *component))
-                return error;
-            if (Error error = ReadChildren(child, *component))
-                return error;
+            if (Error error = ApplyProperties(child, *component)) return error;
+            if (Error error = ReadChildren(child, *component)) return error;
         }
         return Error();
     }
@@ -88,14 +81,11 @@ private:
         if (child.flags & ObjectInherited) {
             // An ancestor's component: it exists already, its settings are updated.
             component = root_.FindComponent(child.name);
-            if (!component)
-                return Error("inherited component not found");
+            if (!component) return Error("inherited component not found");
         } else {
             const ClassInfo* info = registry_.Find(child.className);
-            if (!info)
-                return Error("unknown class " + child.className);
-            if (!info->GetFactory())
-                return Error(child.className + " is not a component class");
+            if (!info) return Error("unknown class " + child.className);
+            if (!info->GetFactory()) return Error(child.className + " is not a component class");
             if (root_.FindComponent(child.name))
                 return Error("a component named " + child.name + " exists already");
             std::unique_ptr<TComponent> created = info->GetFactory()(&root_);
@@ -128,13 +118,12 @@ Error ApplyProperty(TPersistent& instance, const FormProperty& property) {
     size_t start = 0;
     for (;;) {
         const size_t dot = name.find('.', start);
-        const std::string segment = name.substr(start, dot == std::string::npos ? dot : dot - start);
-        if (segment.empty())
-            return Error("malformed property name \"" + name + "\"");
+        const std::string segment =
+            name.substr(start, dot == std::string::npos ? dot : dot - start);
+        if (segment.empty()) return Error("malformed property name \"" + name + "\"");
         const PropertyInfo* info = target->GetClassInfo().FindProperty(segment);
         if (dot == std::string::npos) {
-            if (!info)
-                return ApplyBinaryProperty(*target, segment, property.value);
+            if (!info) return ApplyBinaryProperty(*target, segment, property.value);
             if (info->object)
                 return Error("\"" + segment + "\" is an object; only its properties can be set");
             return info->apply(*target, property.value);
@@ -155,8 +144,7 @@ Error ReadComponentTree(const FormObject& tree, TComponent& root, const ClassReg
 
 Error ReadRootComponent(ByteView definition, TComponent& root, const ClassRegistry& registry) {
     FormObject tree;
-    if (Error error = ReadFormDefinition(definition, tree))
-        return error;
+    if (Error error = ReadFormDefinition(definition, tree)) return error;
     return ReadComponentTree(tree, root, registry);
 }
 
@@ -164,16 +152,12 @@ Error LoadRootComponent(ByteView definition, const ClassRegistry& registry,
                         std::unique_ptr<TComponent>& root) {
     root.reset();
     FormObject tree;
-    if (Error error = ReadFormDefinition(definition, tree))
-        return error;
+    if (Error error = ReadFormDefinition(definition, tree)) return error;
     const ClassInfo* info = registry.Find(tree.className);
-    if (!info)
-        return Error("unknown class " + tree.className);
-    if (!info->GetFactory())
-        return Error(tree.className + " is not a component class");
+    if (!info) return Error("unknown class " + tree.className);
+    if (!info->GetFactory()) return Error(tree.className + " is not a component class");
     std::unique_ptr<TComponent> created = info->GetFactory()(nullptr);
-    if (Error error = ReadComponentTree(tree, *created, registry))
-        return error;
+    if (Error error = ReadComponentTree(tree, *created, registry)) return error;
     root = std::move(created);
     return Error();
 }

@@ -14,8 +14,7 @@ public:
 
     void DefineBinaryProperty(const std::string& name, BinaryReader, BinaryWriter write,
                               bool hasData) override {
-        if (!hasData || error_)
-            return;
+        if (!hasData || error_) return;
         ByteWriter data;
         if (!write) {
             error_ = Error("binary property \"" + name + "\" cannot be written");
@@ -25,7 +24,8 @@ public:
             error_ = error.WithContext(prefix_ + name);
             return;
         }
-        out_.push_back(FormProperty{prefix_ + name, FormValue::Binary(BinaryData::Own(data.TakeBytes()))});
+        out_.push_back(
+            FormProperty{prefix_ + name, FormValue::Binary(BinaryData::Own(data.TakeBytes()))});
     }
 
     const Error& Result() const { return error_; }
@@ -40,8 +40,8 @@ Error WriteProperties(TPersistent& object, const std::string& prefix,
                       std::vector<FormProperty>& out) {
     for (const PropertyInfo* property : object.GetClassInfo().AllProperties()) {
         if (property->object) {
-            if (Error error = WriteProperties(*property->object(object),
-                                              prefix + property->name + ".", out))
+            if (Error error =
+                    WriteProperties(*property->object(object), prefix + property->name + ".", out))
                 return error;
             continue;
         }
@@ -66,8 +66,7 @@ Error WriteComponent(TComponent& component, FormObject& object) {
 
 Error WriteComponentTree(TComponent& root, FormObject& tree) {
     tree = FormObject();
-    if (Error error = WriteComponent(root, tree))
-        return error;
+    if (Error error = WriteComponent(root, tree)) return error;
     for (size_t i = 0; i < root.ComponentCount(); ++i) {
         tree.children.emplace_back();
         if (Error error = WriteComponent(root.Component(i), tree.children.back()))
@@ -78,8 +77,7 @@ Error WriteComponentTree(TComponent& root, FormObject& tree) {
 
 Error SaveRootComponent(TComponent& root, ByteWriter& out) {
     FormObject tree;
-    if (Error error = WriteComponentTree(root, tree))
-        return error;
+    if (Error error = WriteComponentTree(root, tree)) return error;
     return WriteFormDefinition(tree, out);
 }
 

@@ -19,21 +19,17 @@ std::string QuoteBytes(const std::string& text) {
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 0x20 && byte < 0x7F) {
-            if (!inQuotes)
-                out += '\'';
+            if (!inQuotes) out += '\'';
             inQuotes = true;
             out += c;
-            if (c == '\'')
-                out += '\'';
+            if (c == '\'') out += '\'';
         } else {
-            if (inQuotes)
-                out += '\'';
+            if (inQuotes) out += '\'';
             inQuotes = false;
             out += '#' + std::to_string(byte);
         }
     }
-    if (inQuotes)
-        out += '\'';
+    if (inQuotes) out += '\'';
     return out.empty() ? "''" : out;
 }
 
@@ -51,12 +47,10 @@ size_t Utf8SequenceAt(const std::string& text, size_t i) {
         length = 4, code = lead & 0x07u;
     else
         return 0;
-    if (i + length > text.size())
-        return 0;
+    if (i + length > text.size()) return 0;
     for (size_t k = 1; k < length; ++k) {
         const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80)
-            return 0;
+        if ((next & 0xC0) != 0x80) return 0;
         code = (code << 6) | (next & 0x3Fu);
     }
     const uint32_t minimum = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
@@ -72,25 +66,23 @@ std::string QuoteUtf8(const std::string& text) {
     bool inQuotes = false;
     for (size_t i = 0; i < text.size();) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        size_t printable = byte >= 0x20 && byte < 0x7F ? 1 : byte >= 0x80 ? Utf8SequenceAt(text, i) : 0;
+        size_t printable = byte >= 0x20 && byte < 0x7F ? 1
+                           : byte >= 0x80              ? Utf8SequenceAt(text, i)
+                                                       : 0;
         if (printable != 0) {
-            if (!inQuotes)
-                out += '\'';
+            if (!inQuotes) out += '\'';
             inQuotes = true;
             out.append(text, i, printable);
-            if (text[i] == '\'')
-                out += '\'';
+            if (text[i] == '\'') out += '\'';
             i += printable;
         } else {
-            if (inQuotes)
-                out += '\'';
+            if (inQuotes) out += '\'';
             inQuotes = false;
             out += '#' + std::to_string(byte);
             ++i;
         }
     }
-    if (inQuotes)
-        out += '\'';
+    if (inQuotes) out += '\'';
     return out.empty() ? "''" : out;
 }
 
@@ -100,21 +92,17 @@ std::string QuoteWide(const std::u16string& text) {
     bool inQuotes = false;
     for (char16_t unit : text) {
         if (unit >= 0x20 && unit < 0x7F) {
-            if (!inQuotes)
-                out += '\'';
+            if (!inQuotes) out += '\'';
             inQuotes = true;
             out += static_cast<char>(unit);
-            if (unit == u'\'')
-                out += '\'';
+            if (unit == u'\'') out += '\'';
         } else {
-            if (inQuotes)
-                out += '\'';
+            if (inQuotes) out += '\'';
             inQuotes = false;
             out += '#' + std::to_string(static_cast<unsigned>(unit));
         }
     }
-    if (inQuotes)
-        out += '\'';
+    if (inQuotes) out += '\'';
     return out.empty() ? "''" : out;
 }
 
@@ -124,16 +112,19 @@ std::string NameText(const std::string& name, bool dotted) {
 
 const char* IntegerKeyword(ValueType type) {
     switch (type) {
-    case ValueType::Int8: return "int8";
-    case ValueType::Int16: return "int16";
-    case ValueType::Int32: return "int32";
-    default: return "int64";
+    case ValueType::Int8:
+        return "int8";
+    case ValueType::Int16:
+        return "int16";
+    case ValueType::Int32:
+        return "int32";
+    default:
+        return "int64";
     }
 }
 
 std::string IntegerText(ValueType type, int64_t value) {
-    if (type == SmallestIntegerType(value))
-        return std::to_string(value);
+    if (type == SmallestIntegerType(value)) return std::to_string(value);
     return std::string(IntegerKeyword(type)) + " " + std::to_string(value);
 }
 
@@ -155,11 +146,9 @@ public:
         out_ += '\n';
         const std::string& owner = object.name.empty() ? object.className : object.name;
         for (const FormProperty& property : object.properties)
-            if (Error error = WriteProperty(property, owner, indent + 1))
-                return error;
+            if (Error error = WriteProperty(property, owner, indent + 1)) return error;
         for (const FormObject& child : object.children)
-            if (Error error = WriteObject(child, indent + 1))
-                return error;
+            if (Error error = WriteObject(child, indent + 1)) return error;
         Indent(indent);
         out_ += "end\n";
         return Error();
@@ -182,28 +171,38 @@ private:
         case ValueType::Int8:
         case ValueType::Int16:
         case ValueType::Int32:
-        case ValueType::Int64: out_ += IntegerText(value.type, value.integer); return Error();
+        case ValueType::Int64:
+            out_ += IntegerText(value.type, value.integer);
+            return Error();
         case ValueType::String:
-            if (value.text.size() > 255)
-                return Error("a short string longer than 255 bytes");
+            if (value.text.size() > 255) return Error("a short string longer than 255 bytes");
             out_ += QuoteBytes(value.text);
             return Error();
         case ValueType::LString:
-            if (value.text.size() <= 255)
-                out_ += "lstring ";
+            if (value.text.size() <= 255) out_ += "lstring ";
             out_ += QuoteBytes(value.text);
             return Error();
-        case ValueType::Utf8String: out_ += "utf8 " + QuoteUtf8(value.text); return Error();
-        case ValueType::WString: out_ += "wide " + QuoteWide(value.wide); return Error();
+        case ValueType::Utf8String:
+            out_ += "utf8 " + QuoteUtf8(value.text);
+            return Error();
+        case ValueType::WString:
+            out_ += "wide " + QuoteWide(value.wide);
+            return Error();
         case ValueType::Ident:
             if (text::IsPlainName(value.text, false) && !text::IsValueKeyword(value.text))
                 out_ += value.text;
             else
                 out_ += "ident " + QuoteBytes(value.text);
             return Error();
-        case ValueType::False: out_ += "False"; return Error();
-        case ValueType::True: out_ += "True"; return Error();
-        case ValueType::Nil: out_ += "nil"; return Error();
+        case ValueType::False:
+            out_ += "False";
+            return Error();
+        case ValueType::True:
+            out_ += "True";
+            return Error();
+        case ValueType::Nil:
+            out_ += "nil";
+            return Error();
         case ValueType::Set:
             out_ += '[';
             for (size_t i = 0; i < value.elements.size(); ++i)
@@ -220,27 +219,31 @@ private:
             AppendHex(value.bytes.Bytes());
             out_ += '}';
             return Error();
-        case ValueType::Binary: return WriteBinary(value.bytes.Bytes(), fileStem + ".bin", indent);
+        case ValueType::Binary:
+            return WriteBinary(value.bytes.Bytes(), fileStem + ".bin", indent);
         case ValueType::Graphic:
             out_ += "graphic " + QuoteBytes(value.text) + " ";
             return WriteBinary(value.bytes.Bytes(),
                                fileStem + "." + text::GraphicFileExtension(value.text), indent);
-        case ValueType::StoredFiles: return WriteStoredFiles(value, fileStem, indent);
+        case ValueType::StoredFiles:
+            return WriteStoredFiles(value, fileStem, indent);
         case ValueType::List:
             out_ += "(\n";
             for (const FormValue& item : value.items) {
                 Indent(indent + 1);
-                if (Error error = WriteValue(item, fileStem, indent + 1))
-                    return error;
+                if (Error error = WriteValue(item, fileStem, indent + 1)) return error;
                 out_ += '\n';
             }
             Indent(indent);
             out_ += ')';
             return Error();
-        case ValueType::Collection: return WriteCollection(value, fileStem, indent);
-        case ValueType::Null: break;
+        case ValueType::Collection:
+            return WriteCollection(value, fileStem, indent);
+        case ValueType::Null:
+            break;
         }
-        return Error(std::string("a ") + ValueTypeName(value.type) + " value cannot be written as text");
+        return Error(std::string("a ") + ValueTypeName(value.type) +
+                     " value cannot be written as text");
     }
 
     Error WriteCollection(const FormValue& value, const std::string& fileStem, int indent) {
@@ -249,13 +252,11 @@ private:
             const CollectionItem& item = value.collection[i];
             Indent(indent + 1);
             out_ += "item";
-            if (item.hasOrder)
-                out_ += " " + IntegerText(item.orderType, item.order);
+            if (item.hasOrder) out_ += " " + IntegerText(item.orderType, item.order);
             out_ += '\n';
             const std::string stem = fileStem + "." + std::to_string(i + 1);
             for (const FormProperty& property : item.properties)
-                if (Error error = WriteProperty(property, stem, indent + 2))
-                    return error;
+                if (Error error = WriteProperty(property, stem, indent + 2)) return error;
             Indent(indent + 1);
             out_ += "end\n";
         }
@@ -272,8 +273,7 @@ private:
             out_ += QuoteBytes(entry.name) + " = ";
             const std::string stem = fileStem.substr(0, fileStem.rfind('.')) + "." +
                                      std::to_string(i + 1) + "." + entry.name;
-            if (Error error = WriteBinary(entry.contents.Bytes(), stem, indent + 1))
-                return error;
+            if (Error error = WriteBinary(entry.contents.Bytes(), stem, indent + 1)) return error;
             out_ += '\n';
         }
         Indent(indent);
@@ -284,8 +284,7 @@ private:
     Error WriteBinary(ByteView bytes, const std::string& suggestedName, int indent) {
         if (options_.storeFile) {
             std::string reference;
-            if (Error error = options_.storeFile(suggestedName, bytes, reference))
-                return error;
+            if (Error error = options_.storeFile(suggestedName, bytes, reference)) return error;
             out_ += "file " + QuoteBytes(reference);
             return Error();
         }
@@ -313,11 +312,16 @@ private:
 
     static const char* RawKeyword(ValueType type) {
         switch (type) {
-        case ValueType::Extended: return "extended";
-        case ValueType::Single: return "single";
-        case ValueType::Double: return "double";
-        case ValueType::Currency: return "currency";
-        default: return "date";
+        case ValueType::Extended:
+            return "extended";
+        case ValueType::Single:
+            return "single";
+        case ValueType::Double:
+            return "double";
+        case ValueType::Currency:
+            return "currency";
+        default:
+            return "date";
         }
     }
 

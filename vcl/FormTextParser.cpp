@@ -20,9 +20,9 @@ struct StringPiece {
 
 struct Token {
     TokenKind kind = TokenKind::EndOfText;
-    std::string text;                 // Name, Symbol, Hex (the bytes)
-    int64_t number = 0;               // Number
-    std::vector<StringPiece> pieces;  // String
+    std::string text;                // Name, Symbol, Hex (the bytes)
+    int64_t number = 0;              // Number
+    std::vector<StringPiece> pieces; // String
     int line = 1;
 };
 
@@ -34,17 +34,12 @@ public:
         SkipBlanks();
         token = Token();
         token.line = line_;
-        if (pos_ >= text_.size())
-            return Error();
+        if (pos_ >= text_.size()) return Error();
         const char c = text_[pos_];
-        if (IsNameStart(c))
-            return LexName(token);
-        if (c == '-' || IsDigit(c))
-            return LexNumber(token);
-        if (c == '\'' || c == '#')
-            return LexString(token);
-        if (c == '{')
-            return LexHex(token);
+        if (IsNameStart(c)) return LexName(token);
+        if (c == '-' || IsDigit(c)) return LexNumber(token);
+        if (c == '\'' || c == '#') return LexString(token);
+        if (c == '{') return LexHex(token);
         if (std::string("=:[](),<>").find(c) != std::string::npos) {
             token.kind = TokenKind::Symbol;
             token.text = std::string(1, c);
@@ -62,18 +57,14 @@ private:
     }
     static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
     static int HexDigit(char c) {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
         return -1;
     }
     static std::string Describe(char c) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x21 && byte < 0x7F)
-            return std::string("'") + c + "'";
+        if (byte >= 0x21 && byte < 0x7F) return std::string("'") + c + "'";
         return "#" + std::to_string(byte);
     }
 
@@ -100,8 +91,8 @@ private:
 
     Error LexName(Token& token) {
         const size_t start = pos_;
-        while (pos_ < text_.size() && (IsNameStart(text_[pos_]) || IsDigit(text_[pos_]) ||
-                                       text_[pos_] == '.'))
+        while (pos_ < text_.size() &&
+               (IsNameStart(text_[pos_]) || IsDigit(text_[pos_]) || text_[pos_] == '.'))
             ++pos_;
         token.kind = TokenKind::Name;
         token.text = text_.substr(start, pos_ - start);
@@ -112,23 +103,22 @@ private:
 
     Error LexNumber(Token& token) {
         const bool negative = text_[pos_] == '-';
-        if (negative)
-            ++pos_;
+        if (negative) ++pos_;
         if (pos_ >= text_.size() || !IsDigit(text_[pos_]))
             return Fail("a '-' must be followed by digits");
         uint64_t magnitude = 0;
         const uint64_t limit = negative ? uint64_t{1} << 63 : (uint64_t{1} << 63) - 1;
         while (pos_ < text_.size() && IsDigit(text_[pos_])) {
             const auto digit = static_cast<uint64_t>(text_[pos_] - '0');
-            if (magnitude > (limit - digit) / 10)
-                return Fail("number out of the 64-bit range");
+            if (magnitude > (limit - digit) / 10) return Fail("number out of the 64-bit range");
             magnitude = magnitude * 10 + digit;
             ++pos_;
         }
         if (pos_ < text_.size() && (IsNameStart(text_[pos_]) || text_[pos_] == '.'))
             return Fail("malformed number");
         token.kind = TokenKind::Number;
-        token.number = negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
+        token.number =
+            negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
         return Error();
     }
 
@@ -144,8 +134,7 @@ private:
                 uint32_t code = 0;
                 while (pos_ < text_.size() && IsDigit(text_[pos_])) {
                     code = code * 10 + static_cast<uint32_t>(text_[pos_] - '0');
-                    if (code > 0xFFFF)
-                        return Fail("character number above 65535");
+                    if (code > 0xFFFF) return Fail("character number above 65535");
                     ++pos_;
                 }
                 piece.isCode = true;
@@ -177,20 +166,16 @@ private:
         token.kind = TokenKind::Hex;
         int high = -1;
         for (;;) {
-            if (pos_ >= text_.size())
-                return Fail("binary data not closed by '}'");
+            if (pos_ >= text_.size()) return Fail("binary data not closed by '}'");
             const char c = text_[pos_++];
-            if (c == '}')
-                break;
+            if (c == '}') break;
             if (c == '\n') {
                 ++line_;
                 continue;
             }
-            if (c == ' ' || c == '\t' || c == '\r')
-                continue;
+            if (c == ' ' || c == '\t' || c == '\r') continue;
             const int digit = HexDigit(c);
-            if (digit < 0)
-                return Fail("unexpected character " + Describe(c) + " in binary data");
+            if (digit < 0) return Fail("unexpected character " + Describe(c) + " in binary data");
             if (high < 0) {
                 high = digit;
             } else {
@@ -198,8 +183,7 @@ private:
                 high = -1;
             }
         }
-        if (high >= 0)
-            return Fail("binary data has an odd number of hex digits");
+        if (high >= 0) return Fail("binary data has an odd number of hex digits");
         return Error();
     }
 
@@ -214,10 +198,8 @@ public:
         : lexer_(text), options_(options) {}
 
     Error ParseRoot(FormObject& root) {
-        if (Error error = Fill())
-            return error;
-        if (Error error = ParseObject(root, 0))
-            return error;
+        if (Error error = Fill()) return error;
+        if (Error error = ParseObject(root, 0)) return error;
         if (current_.kind != TokenKind::EndOfText)
             return Fail(current_, "unexpected text after the end of the root object");
         return Error();
@@ -226,8 +208,7 @@ public:
 private:
     // Two tokens of lookahead: `current_` and `next_`.
     Error Fill() {
-        if (Error error = lexer_.Next(current_))
-            return error;
+        if (Error error = lexer_.Next(current_)) return error;
         return lexer_.Next(next_);
     }
 
@@ -242,12 +223,18 @@ private:
 
     static std::string Show(const Token& token) {
         switch (token.kind) {
-        case TokenKind::EndOfText: return "the end of the text";
-        case TokenKind::Name: return "'" + token.text + "'";
-        case TokenKind::Number: return std::to_string(token.number);
-        case TokenKind::String: return "a quoted text";
-        case TokenKind::Hex: return "binary data";
-        case TokenKind::Symbol: return "'" + token.text + "'";
+        case TokenKind::EndOfText:
+            return "the end of the text";
+        case TokenKind::Name:
+            return "'" + token.text + "'";
+        case TokenKind::Number:
+            return std::to_string(token.number);
+        case TokenKind::String:
+            return "a quoted text";
+        case TokenKind::Hex:
+            return "binary data";
+        case TokenKind::Symbol:
+            return "'" + token.text + "'";
         }
         return "?";
     }
@@ -266,7 +253,8 @@ private:
 
     Error Expect(char symbol) {
         if (!IsSymbol(current_, symbol))
-            return Fail(current_, std::string("expected '") + symbol + "', found " + Show(current_));
+            return Fail(current_,
+                        std::string("expected '") + symbol + "', found " + Show(current_));
         return Advance();
     }
 
@@ -286,79 +274,61 @@ private:
             return Advance();
         }
         if (current_.kind == TokenKind::String) {
-            if (Error error = ByteText(current_, name))
-                return error;
-            if (name.empty() && !allowEmpty)
-                return Fail(current_, std::string("empty ") + what);
+            if (Error error = ByteText(current_, name)) return error;
+            if (name.empty() && !allowEmpty) return Fail(current_, std::string("empty ") + what);
             return Advance();
         }
         return Fail(current_, std::string("expected a ") + what + ", found " + Show(current_));
     }
 
     Error ParseObject(FormObject& object, int depth) {
-        if (depth > MaxDepth)
-            return Fail(current_, "objects nested too deeply");
+        if (depth > MaxDepth) return Fail(current_, "objects nested too deeply");
         if (IsName(current_, "inherited")) {
             object.flags |= ObjectInherited;
-            if (Error error = Advance())
-                return error;
+            if (Error error = Advance()) return error;
             if (IsName(current_, "inline") && !IsSymbol(next_, ':')) {
                 object.flags |= ObjectInline;
-                if (Error error = Advance())
-                    return error;
+                if (Error error = Advance()) return error;
             }
         } else if (IsName(current_, "inline")) {
             object.flags |= ObjectInline;
-            if (Error error = Advance())
-                return error;
+            if (Error error = Advance()) return error;
         } else if (Error error = ExpectWord("object")) {
             return error;
         }
-        if (Error error = ParseName(object.name, false, "object name", true))
-            return error;
-        if (Error error = Expect(':'))
-            return error;
-        if (Error error = ParseName(object.className, false, "class name"))
-            return error;
+        if (Error error = ParseName(object.name, false, "object name", true)) return error;
+        if (Error error = Expect(':')) return error;
+        if (Error error = ParseName(object.className, false, "class name")) return error;
         if (IsSymbol(current_, '[')) {
             object.flags |= ObjectHasPosition;
-            if (Error error = Advance())
-                return error;
-            if (Error error = ParseValue(object.position, 0))
-                return error;
+            if (Error error = Advance()) return error;
+            if (Error error = ParseValue(object.position, 0)) return error;
             if (!object.position.IsInteger())
                 return Fail(current_, "the child position must be an integer");
-            if (Error error = Expect(']'))
-                return error;
+            if (Error error = Expect(']')) return error;
         }
         for (;;) {
-            if (IsKeyword("end"))
-                return Advance();
+            if (IsKeyword("end")) return Advance();
             if (IsKeyword("object") || IsKeyword("inherited") || IsKeyword("inline")) {
                 object.children.emplace_back();
-                if (Error error = ParseObject(object.children.back(), depth + 1))
-                    return error;
+                if (Error error = ParseObject(object.children.back(), depth + 1)) return error;
                 continue;
             }
             if (current_.kind == TokenKind::EndOfText)
                 return Fail(current_, "object " + object.name + " is not closed by 'end'");
             object.properties.emplace_back();
-            if (Error error = ParseProperty(object.properties.back(), depth))
-                return error;
+            if (Error error = ParseProperty(object.properties.back(), depth)) return error;
         }
     }
 
     Error ParseProperty(FormProperty& property, int depth) {
-        if (Error error = ParseName(property.name, true, "property name"))
-            return error;
-        if (Error error = Expect('='))
-            return error;
+        if (Error error = ParseName(property.name, true, "property name")) return error;
+        if (Error error = Expect('=')) return error;
         return ParseValue(property.value, depth);
     }
 
     Error ParseValue(FormValue& value, int depth) {
-        if (depth > MaxDepth)
-            return Fail(current_, "values nested too deeply");
+        if (depth > MaxDepth) return Fail(current_, "values nested too deeply");
         const Token at = current_;
         switch (current_.kind) {
         case TokenKind::Number:
@@ -366,8 +336,7 @@ private:
             return Advance();
         case TokenKind::String: {
             std::string text;
-            if (Error error = ByteText(current_, text))
-                return error;
+            if (Error error = ByteText(current_, text)) return error;
             value = FormValue::String(std::move(text));
             return Advance();
         }
@@ -375,15 +344,14 @@ private:
             value = FormValue::Binary(BinaryData::Own(HexBytes(current_)));
             return Advance();
         case TokenKind::Symbol:
-            if (IsSymbol(current_, '['))
-                return ParseSet(value);
-            if (IsSymbol(current_, '('))
-                return ParseList(value, depth);
-            if (IsSymbol(current_, '<'))
-                return ParseCollection(value, depth);
+            if (IsSymbol(current_, '[')) return ParseSet(value);
+            if (IsSymbol(current_, '(')) return ParseList(value, depth);
+            if (IsSymbol(current_, '<')) return ParseCollection(value, depth);
             return Fail(at, "expected a value, found " + Show(at));
-        case TokenKind::Name: return ParseWordValue(value, depth);
-        case TokenKind::EndOfText: break;
+        case TokenKind::Name:
+            return ParseWordValue(value, depth);
+        case TokenKind::EndOfText:
+            break;
         }
         return Fail(at, "expected a value, found " + Show(at));
     }
@@ -393,10 +361,8 @@ private:
         const std::string word = current_.text;
         // Words that structure the text are never bare values (ident 'end' is).
         for (const char* structural : {"end", "object", "inherited", "inline", "item"})
-            if (word == structural)
-                return Fail(at, "expected a value, found " + Show(at));
-        if (Error error = Advance())
-            return error;
+            if (word == structural) return Fail(at, "expected a value, found " + Show(at));
+        if (Error error = Advance()) return error;
         if (SameName(word, "True") || SameName(word, "False")) {
             value = FormValue::Boolean(SameName(word, "True"));
             return Error();
@@ -426,8 +392,7 @@ private:
                 WideText(current_, value.wide);
             } else {
                 value.type = word == "utf8" ? ValueType::Utf8String : ValueType::LString;
-                if (Error error = ByteText(current_, value.text))
-                    return error;
+                if (Error error = ByteText(current_, value.text)) return error;
             }
             return Advance();
         }
@@ -441,22 +406,21 @@ private:
         }
         if (word == "graphic") {
             value.type = ValueType::Graphic;
-            if (Error error = ParseName(value.text, false, "graphic class name"))
-                return error;
+            if (Error error = ParseName(value.text, false, "graphic class name")) return error;
             return ParseBinary(value.bytes);
         }
-        if (word == "storage")
-            return ParseStorage(value);
+        if (word == "storage") return ParseStorage(value);
         if (word == "extended" || word == "single" || word == "double" || word == "currency" ||
             word == "date") {
-            value.type = word == "extended" ? ValueType::Extended
-                         : word == "single" ? ValueType::Single
-                         : word == "double" ? ValueType::Double
+            value.type = word == "extended"   ? ValueType::Extended
+                         : word == "single"   ? ValueType::Single
+                         : word == "double"   ? ValueType::Double
                          : word == "currency" ? ValueType::Currency
                                               : ValueType::Date;
             if (current_.kind != TokenKind::Hex || current_.text.size() != RawValueSize(value.type))
                 return Fail(current_, word + " expects {..} with " +
-                                          std::to_string(RawValueSize(value.type)) + " bytes in hex");
+                                          std::to_string(RawValueSize(value.type)) +
+                                          " bytes in hex");
             value.bytes = BinaryData::Own(HexBytes(current_));
             return Advance();
         }
@@ -469,49 +433,40 @@ private:
 
     Error ParseSet(FormValue& value) {
         value.type = ValueType::Set;
-        if (Error error = Advance())
-            return error;
-        if (IsSymbol(current_, ']'))
-            return Advance();
+        if (Error error = Advance()) return error;
+        if (IsSymbol(current_, ']')) return Advance();
         for (;;) {
             std::string element;
-            if (Error error = ParseName(element, false, "set element"))
-                return error;
+            if (Error error = ParseName(element, false, "set element")) return error;
             value.elements.push_back(std::move(element));
-            if (IsSymbol(current_, ']'))
-                return Advance();
-            if (Error error = Expect(','))
-                return error;
+            if (IsSymbol(current_, ']')) return Advance();
+            if (Error error = Expect(',')) return error;
         }
     }
 
     Error ParseList(FormValue& value, int depth) {
         value.type = ValueType::List;
-        if (Error error = Advance())
-            return error;
+        if (Error error = Advance()) return error;
         while (!IsSymbol(current_, ')')) {
             if (current_.kind == TokenKind::EndOfText)
                 return Fail(current_, "list not closed by ')'");
             value.items.emplace_back();
-            if (Error error = ParseValue(value.items.back(), depth + 1))
-                return error;
+            if (Error error = ParseValue(value.items.back(), depth + 1)) return error;
         }
         return Advance();
     }
 
     Error ParseCollection(FormValue& value, int depth) {
         value.type = ValueType::Collection;
-        if (Error error = Advance())
-            return error;
+        if (Error error = Advance()) return error;
         while (!IsSymbol(current_, '>')) {
-            if (Error error = ExpectWord("item"))
-                return error;
+            if (Error error = ExpectWord("item")) return error;
             CollectionItem item;
             if (current_.kind == TokenKind::Number || IsName(current_, "int8") ||
-                IsName(current_, "int16") || IsName(current_, "int32") || IsName(current_, "int64")) {
+                IsName(current_, "int16") || IsName(current_, "int32") ||
+                IsName(current_, "int64")) {
                 FormValue order;
-                if (Error error = ParseValue(order, 0))
-                    return error;
+                if (Error error = ParseValue(order, 0)) return error;
                 item.hasOrder = true;
                 item.orderType = order.type;
                 item.order = order.integer;
@@ -520,11 +475,9 @@ private:
                 if (current_.kind == TokenKind::EndOfText)
                     return Fail(current_, "collection item not closed by 'end'");
                 item.properties.emplace_back();
-                if (Error error = ParseProperty(item.properties.back(), depth + 1))
-                    return error;
+                if (Error error = ParseProperty(item.properties.back(), depth + 1)) return error;
             }
-            if (Error error = Advance())
-                return error;
+            if (Error error = Advance()) return error;
             value.collection.push_back(std::move(item));
         }
         return Advance();
@@ -537,14 +490,10 @@ private:
                 return Fail(current_, "expected a stored file's name in quotes, or 'end', found " +
                                           Show(current_));
             StoredFileEntry entry;
-            if (Error error = ByteText(current_, entry.name))
-                return error;
-            if (Error error = Advance())
-                return error;
-            if (Error error = Expect('='))
-                return error;
-            if (Error error = ParseBinary(entry.contents))
-                return error;
+            if (Error error = ByteText(current_, entry.name)) return error;
+            if (Error error = Advance()) return error;
+            if (Error error = Expect('=')) return error;
+            if (Error error = ParseBinary(entry.contents)) return error;
             value.storedFiles.push_back(std::move(entry));
         }
         return Advance();
@@ -557,11 +506,11 @@ private:
             return Advance();
         }
         if (IsName(current_, "file")) {
-            if (Error error = Advance())
-                return error;
+            if (Error error = Advance()) return error;
             return ParseFile(data);
         }
-        return Fail(current_, "expected binary data ({hex} or file 'name'), found " + Show(current_));
+        return Fail(current_,
+                    "expected binary data ({hex} or file 'name'), found " + Show(current_));
     }
 
     Error ParseFile(BinaryData& data) {
@@ -569,12 +518,9 @@ private:
         if (current_.kind != TokenKind::String)
             return Fail(at, "expected a file name in quotes after 'file'");
         std::string reference;
-        if (Error error = ByteText(current_, reference))
-            return error;
-        if (!options_.loadFile)
-            return Fail(at, "file references are not allowed here");
-        if (Error error = options_.loadFile(reference, data))
-            return Fail(at, error.Message());
+        if (Error error = ByteText(current_, reference)) return error;
+        if (!options_.loadFile) return Fail(at, "file references are not allowed here");
+        if (Error error = options_.loadFile(reference, data)) return Fail(at, error.Message());
         return Advance();
     }
 

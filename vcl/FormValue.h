@@ -86,15 +86,15 @@ struct StoredFileEntry {
 
 struct FormValue {
     ValueType type = ValueType::Null;
-    int64_t integer = 0;                   // Int8, Int16, Int32, Int64
-    std::string text;                      // String, LString, Ident, Utf8String (UTF-8
-                                           // bytes), Graphic (class name)
-    std::u16string wide;                   // WString
-    std::vector<std::string> elements;     // Set
-    std::vector<FormValue> items;          // List
-    std::vector<CollectionItem> collection;// Collection
-    BinaryData bytes;                      // Binary, Graphic, and the raw bytes of
-                                           // Extended, Single, Currency, Date, Double
+    int64_t integer = 0;                      // Int8, Int16, Int32, Int64
+    std::string text;                         // String, LString, Ident, Utf8String (UTF-8
+                                              // bytes), Graphic (class name)
+    std::u16string wide;                      // WString
+    std::vector<std::string> elements;        // Set
+    std::vector<FormValue> items;             // List
+    std::vector<CollectionItem> collection;   // Collection
+    BinaryData bytes;                         // Binary, Graphic, and the raw bytes of
+                                              // Extended, Single, Currency, Date, Double
     std::vector<StoredFileEntry> storedFiles; // StoredFiles
 
     // Integers take the smallest type that holds them, as a writer stores them.
@@ -132,8 +132,8 @@ enum ObjectFlags : uint8_t {
 };
 
 struct FormObject {
-    uint8_t flags = 0;        // ObjectFlags
-    FormValue position;       // an integer, when ObjectHasPosition is set
+    uint8_t flags = 0;  // ObjectFlags
+    FormValue position; // an integer, when ObjectHasPosition is set
     std::string className;
     std::string name;
     std::vector<FormProperty> properties;

@@ -9,7 +9,9 @@ const ClassInfo& TPersistent::StaticClassInfo() {
     return info;
 }
 
-const std::string& TPersistent::ClassName() const { return GetClassInfo().Name(); }
+const std::string& TPersistent::ClassName() const {
+    return GetClassInfo().Name();
+}
 
 void TPersistent::DefineProperties(TFiler&) {}
 

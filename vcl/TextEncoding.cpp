@@ -13,11 +13,9 @@ const char32_t HighControls[32] = {
 };
 
 char ToCp1252(char32_t code) {
-    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
-        return static_cast<char>(code);
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<char>(code);
     for (int i = 0; i < 32; ++i)
-        if (HighControls[i] == code)
-            return static_cast<char>(0x80 + i);
+        if (HighControls[i] == code) return static_cast<char>(0x80 + i);
     return '?';
 }
 
@@ -43,8 +41,7 @@ void AppendUtf8(std::string& out, char32_t code) {
 // advances past at least one byte.
 char32_t NextUtf8(const std::string& text, size_t& i) {
     const auto lead = static_cast<uint8_t>(text[i++]);
-    if (lead < 0x80)
-        return lead;
+    if (lead < 0x80) return lead;
     int extra = 0;
     char32_t code = 0;
     char32_t minimum = 0;
@@ -58,12 +55,10 @@ char32_t NextUtf8(const std::string& text, size_t& i) {
         return 0xFFFD;
     }
     for (int k = 0; k < extra; ++k) {
-        if (i >= text.size() || (static_cast<uint8_t>(text[i]) & 0xC0) != 0x80)
-            return 0xFFFD;
+        if (i >= text.size() || (static_cast<uint8_t>(text[i]) & 0xC0) != 0x80) return 0xFFFD;
         code = (code << 6) | (static_cast<uint8_t>(text[i++]) & 0x3Fu);
     }
-    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0xFFFD;
+    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0xFFFD;
     return code;
 }
 
@@ -120,8 +115,7 @@ std::string Cp1252ToUtf8(const std::string& text) {
 
 bool IsAscii(const std::string& text) {
     for (char c : text)
-        if (static_cast<uint8_t>(c) >= 0x80)
-            return false;
+        if (static_cast<uint8_t>(c) >= 0x80) return false;
     return true;
 }
 

@@ -32,8 +32,7 @@ vcl::StartupShow ProcessShowCommand() {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     ::GetStartupInfoW(&startup);
-    return vcl::StartupShowFor((startup.dwFlags & STARTF_USESHOWWINDOW) != 0,
-                               startup.wShowWindow);
+    return vcl::StartupShowFor((startup.dwFlags & STARTF_USESHOWWINDOW) != 0, startup.wShowWindow);
 }
 
 const wchar_t ApplicationWindowClass[] = L"TApplication";
@@ -58,11 +57,12 @@ HWND CreateApplicationWindow(const std::string& title) {
 
 } // namespace
 
-ComApartment::ComApartment() { initialized_ = SUCCEEDED(::CoInitialize(nullptr)); }
+ComApartment::ComApartment() {
+    initialized_ = SUCCEEDED(::CoInitialize(nullptr));
+}
 
 ComApartment::~ComApartment() {
-    if (initialized_)
-        ::CoUninitialize();
+    if (initialized_) ::CoUninitialize();
 }
 
 TApplication& Application() {
@@ -72,19 +72,18 @@ TApplication& Application() {
 
 TApplication::TApplication() = default;
 
-TApplication::~TApplication() { DestroyMainForm(); }
+TApplication::~TApplication() {
+    DestroyMainForm();
+}
 
 void TApplication::Initialize() {
-    if (!com_)
-        com_ = std::make_unique<ComApartment>();
-    if (!window_.Get())
-        window_.Reset(CreateApplicationWindow(title_));
+    if (!com_) com_ = std::make_unique<ComApartment>();
+    if (!window_.Get()) window_.Reset(CreateApplicationWindow(title_));
 }
 
 void TApplication::SetTitle(const std::string& title) {
     title_ = title;
-    if (window_.Get())
-        ::SetWindowTextW(window_.Get(), WideFromCp1252(title).c_str());
+    if (window_.Get()) ::SetWindowTextW(window_.Get(), WideFromCp1252(title).c_str());
 }
 
 bool TApplication::LoadMainForm(const char* resourceName, std::unique_ptr<vcl::TForm> form) {
@@ -120,22 +119,18 @@ bool TApplication::LoadMainForm(const char* resourceName, std::unique_ptr<vcl::T
             error.Message()));
         return false;
     }
-    mainWindow_->OnHandlerError = [this](const std::string& message) {
-        ShowHandlerError(message);
-    };
+    mainWindow_->OnHandlerError = [this](const std::string& message) { ShowHandlerError(message); };
     mainWindow_->OnDestroyed = [] { ::PostQuitMessage(0); };
     mainForm_ = std::move(form);
     return true;
 }
 
 int TApplication::Run() {
-    if (!mainWindow_)
-        return 0;
+    if (!mainWindow_) return 0;
     mainWindow_->Show(ProcessShowCommand());
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (mainWindow_ && mainWindow_->PreTranslate(message))
-            continue;
+        if (mainWindow_ && mainWindow_->PreTranslate(message)) continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }

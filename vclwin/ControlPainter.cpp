@@ -14,7 +14,9 @@ void FillWith(HDC dc, const RECT& rect, COLORREF color) {
     ::FillRect(dc, &rect, brush.Get());
 }
 
-RECT ToRect(const vcl::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+RECT ToRect(const vcl::Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
 
 // Draws 32-bit top-down pixels scaled into `dest`.
 void DrawPixels(HDC dc, const RECT& dest, int32_t width, int32_t height, const uint8_t* bgrx) {
@@ -28,8 +30,8 @@ void DrawPixels(HDC dc, const RECT& dest, int32_t width, int32_t height, const u
     const int destW = dest.right - dest.left;
     const int destH = dest.bottom - dest.top;
     // Halftone keeps a shrunk photo smooth instead of dropping rows.
-    const int oldMode = ::SetStretchBltMode(dc, (destW != width || destH != height) ? HALFTONE
-                                                                                    : COLORONCOLOR);
+    const int oldMode =
+        ::SetStretchBltMode(dc, (destW != width || destH != height) ? HALFTONE : COLORONCOLOR);
     POINT oldOrigin;
     ::SetBrushOrgEx(dc, 0, 0, &oldOrigin);
     ::StretchDIBits(dc, dest.left, dest.top, destW, destH, 0, 0, width, height, bgrx, &info,
@@ -44,9 +46,9 @@ void DrawOkGlyph(HDC dc, int32_t left, int32_t top, COLORREF face) {
     for (int32_t y = 0; y < n; ++y)
         for (int32_t x = 0; x < n; ++x) {
             const uint8_t index = vcl::OkGlyphPixel(x, y);
-            const uint32_t rgb = index == 0 ? ((face & 0xFF) << 16) | (face & 0xFF00) |
-                                                  ((face >> 16) & 0xFF)
-                                            : vcl::StandardPaletteColor(index);
+            const uint32_t rgb =
+                index == 0 ? ((face & 0xFF) << 16) | (face & 0xFF00) | ((face >> 16) & 0xFF)
+                           : vcl::StandardPaletteColor(index);
             uint8_t* out = &pixels[(size_t(y) * size_t(n) + size_t(x)) * 4];
             out[0] = uint8_t(rgb & 0xFF);
             out[1] = uint8_t((rgb >> 8) & 0xFF);
@@ -61,8 +63,7 @@ void DrawOkGlyph(HDC dc, int32_t left, int32_t top, COLORREF face) {
 void PaintFormSurface(HDC dc, const RECT& client, const vcl::TForm& form) {
     FillWith(dc, client, ColorRefOf(form.Color()));
     for (const vcl::TControl* control : form.Controls()) {
-        if (!control->Visible())
-            continue;
+        if (!control->Visible()) continue;
         if (auto* image = dynamic_cast<const vcl::TImage*>(control))
             PaintImage(dc, *image);
         else if (auto* label = dynamic_cast<const vcl::TLabel*>(control))
@@ -72,8 +73,7 @@ void PaintFormSurface(HDC dc, const RECT& client, const vcl::TForm& form) {
 
 void PaintImage(HDC dc, const vcl::TImage& image) {
     const vcl::TPicture& picture = image.Picture();
-    if (picture.Empty())
-        return;
+    if (picture.Empty()) return;
     vcl::Rect dest = image.DestRect();
     dest.left += image.Left();
     dest.right += image.Left();
@@ -89,8 +89,7 @@ void PaintImage(HDC dc, const vcl::TImage& image) {
 
 void PaintLabel(HDC dc, const vcl::TLabel& label, vcl::TColor formColor) {
     RECT box = ToRect(label.BoundsRect());
-    if (!label.Transparent())
-        FillWith(dc, box, ColorRefOf(formColor));
+    if (!label.Transparent()) FillWith(dc, box, ColorRefOf(formColor));
     const vcl::TFont& font = label.DrawingFont();
     UniqueFont gdiFont = CreateGdiFont(font);
     SelectedObject selected(dc, gdiFont.Get());
@@ -140,8 +139,8 @@ void PaintBitBtn(HDC dc, const RECT& area, const vcl::TBitBtn& button, ButtonDra
     text.right = text.left + textSize.right;
     text.bottom = text.top + textSize.bottom;
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, button.Enabled() ? ::GetSysColor(COLOR_BTNTEXT)
-                                        : ::GetSysColor(COLOR_GRAYTEXT));
+    ::SetTextColor(dc,
+                   button.Enabled() ? ::GetSysColor(COLOR_BTNTEXT) : ::GetSysColor(COLOR_GRAYTEXT));
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_SINGLELINE);
     if (state.focused) {
         RECT focus = face;

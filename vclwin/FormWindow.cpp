@@ -15,37 +15,43 @@ DWORD StyleOf(const vcl::TForm& form) {
     const uint32_t icons = form.BorderIcons();
     if (icons & vcl::biSystemMenu) {
         style |= WS_SYSMENU;
-        if (icons & vcl::biMinimize)
-            style |= WS_MINIMIZEBOX;
-        if (icons & vcl::biMaximize)
-            style |= WS_MAXIMIZEBOX;
+        if (icons & vcl::biMinimize) style |= WS_MINIMIZEBOX;
+        if (icons & vcl::biMaximize) style |= WS_MAXIMIZEBOX;
     }
     switch (form.BorderStyle()) {
-    case vcl::TFormBorderStyle::bsNone: return WS_POPUP | WS_CLIPCHILDREN;
+    case vcl::TFormBorderStyle::bsNone:
+        return WS_POPUP | WS_CLIPCHILDREN;
     case vcl::TFormBorderStyle::bsSizeable:
-    case vcl::TFormBorderStyle::bsSizeToolWin: return style | WS_THICKFRAME;
+    case vcl::TFormBorderStyle::bsSizeToolWin:
+        return style | WS_THICKFRAME;
     case vcl::TFormBorderStyle::bsDialog:
         return (style & ~DWORD(WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) | DS_MODALFRAME;
     case vcl::TFormBorderStyle::bsSingle:
-    case vcl::TFormBorderStyle::bsToolWindow: break;
+    case vcl::TFormBorderStyle::bsToolWindow:
+        break;
     }
     return style;
 }
 
 DWORD ExStyleOf(const vcl::TForm& form) {
     switch (form.BorderStyle()) {
-    case vcl::TFormBorderStyle::bsDialog: return WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+    case vcl::TFormBorderStyle::bsDialog:
+        return WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
     case vcl::TFormBorderStyle::bsToolWindow:
-    case vcl::TFormBorderStyle::bsSizeToolWin: return WS_EX_TOOLWINDOW;
-    default: return WS_EX_WINDOWEDGE;
+    case vcl::TFormBorderStyle::bsSizeToolWin:
+        return WS_EX_TOOLWINDOW;
+    default:
+        return WS_EX_WINDOWEDGE;
     }
 }
 
 HCURSOR CursorOf(vcl::TCursor cursor) {
     switch (cursor) {
     case vcl::crHandPoint:
-    case vcl::crLinkSelect: return ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)); // IDC_HAND
-    default: return ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));            // IDC_ARROW
+    case vcl::crLinkSelect:
+        return ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)); // IDC_HAND
+    default:
+        return ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     }
 }
 
@@ -53,8 +59,7 @@ bool RegisterFormClass(const std::wstring& name, WNDPROC procedure) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    if (::GetClassInfoExW(instance, name.c_str(), &existing))
-        return true;
+    if (::GetClassInfoExW(instance, name.c_str(), &existing)) return true;
     WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
     cls.style = CS_DBLCLKS;
@@ -78,8 +83,7 @@ bool NoModifierKeys() {
 
 std::unique_ptr<FormWindow> FormWindow::Create(vcl::TForm& form, std::string& error) {
     std::unique_ptr<FormWindow> window(new FormWindow(form));
-    if (!window->CreateHandle(error) || !window->CreateButtons(error))
-        return nullptr;
+    if (!window->CreateHandle(error) || !window->CreateButtons(error)) return nullptr;
     return window;
 }
 
@@ -99,10 +103,10 @@ bool FormWindow::CreateHandle(std::string& error) {
     RECT outer{0, 0, form_.ClientWidth(), form_.ClientHeight()};
     ::AdjustWindowRectEx(&outer, style, FALSE, exStyle);
     const std::wstring caption = WideFromCp1252(form_.Caption());
-    HWND handle = ::CreateWindowExW(exStyle, className.c_str(), caption.c_str(), style,
-                                    form_.Left(), form_.Top(), outer.right - outer.left,
-                                    outer.bottom - outer.top, nullptr, nullptr,
-                                    ::GetModuleHandleW(nullptr), this);
+    HWND handle =
+        ::CreateWindowExW(exStyle, className.c_str(), caption.c_str(), style, form_.Left(),
+                          form_.Top(), outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                          nullptr, ::GetModuleHandleW(nullptr), this);
     if (!handle) {
         error = "cannot create the window of " + form_.Name();
         return false;
@@ -119,13 +123,10 @@ bool FormWindow::CreateButtons(std::string& error) {
     int id = 1;
     for (vcl::TControl* control : form_.Controls()) {
         auto* button = dynamic_cast<vcl::TBitBtn*>(control);
-        if (!button)
-            continue;
+        if (!button) continue;
         DWORD style = WS_CHILD | WS_TABSTOP | BS_OWNERDRAW;
-        if (button->Visible())
-            style |= WS_VISIBLE;
-        if (!button->Enabled())
-            style |= WS_DISABLED;
+        if (button->Visible()) style |= WS_VISIBLE;
+        if (!button->Enabled()) style |= WS_DISABLED;
         const std::wstring caption = WideFromCp1252(button->Caption());
         HWND child = ::CreateWindowExW(0, L"BUTTON", caption.c_str(), style, button->Left(),
                                        button->Top(), button->Width(), button->Height(),
@@ -147,17 +148,23 @@ void FormWindow::Show(vcl::StartupShow show) {
         RECT outer;
         ::GetWindowRect(handle, &outer);
         const bool desktop = form_.Position() == vcl::TPosition::poDesktopCenter;
-        const vcl::Point place = vcl::DesktopCenter(
-            ::GetSystemMetrics(desktop ? SM_CXVIRTUALSCREEN : SM_CXSCREEN),
-            ::GetSystemMetrics(desktop ? SM_CYVIRTUALSCREEN : SM_CYSCREEN),
-            outer.right - outer.left, outer.bottom - outer.top);
+        const vcl::Point place =
+            vcl::DesktopCenter(::GetSystemMetrics(desktop ? SM_CXVIRTUALSCREEN : SM_CXSCREEN),
+                               ::GetSystemMetrics(desktop ? SM_CYVIRTUALSCREEN : SM_CYSCREEN),
+                               outer.right - outer.left, outer.bottom - outer.top);
         ::SetWindowPos(handle, nullptr, place.x, place.y, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     switch (show) {
-    case vcl::StartupShow::Maximized: ::ShowWindow(handle, SW_SHOWMAXIMIZED); break;
-    case vcl::StartupShow::Minimized: ::ShowWindow(handle, SW_SHOWMINNOACTIVE); break;
-    case vcl::StartupShow::Normal: ::ShowWindow(handle, SW_SHOWNORMAL); break;
+    case vcl::StartupShow::Maximized:
+        ::ShowWindow(handle, SW_SHOWMAXIMIZED);
+        break;
+    case vcl::StartupShow::Minimized:
+        ::ShowWindow(handle, SW_SHOWMINNOACTIVE);
+        break;
+    case vcl::StartupShow::Normal:
+        ::ShowWindow(handle, SW_SHOWNORMAL);
+        break;
     }
     ::UpdateWindow(handle);
 }
@@ -166,14 +173,11 @@ bool FormWindow::PreTranslate(const MSG& message) {
     if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN || !NoModifierKeys())
         return false;
     HWND handle = window_.Get();
-    if (message.hwnd != handle && !::IsChild(handle, message.hwnd))
-        return false;
+    if (message.hwnd != handle && !::IsChild(handle, message.hwnd)) return false;
     // A focused button takes Enter itself; otherwise the default button does.
     vcl::TControl* target = ButtonOf(::GetFocus());
-    if (!target)
-        target = form_.DefaultControl();
-    if (!target)
-        return false;
+    if (!target) target = form_.DefaultControl();
+    if (!target) return false;
     RunClick(*target);
     return true;
 }
@@ -186,45 +190,63 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM wParam
         created->window_.Reset(window);
     }
     FormWindow* self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return ::DefWindowProcW(window, message, wParam, lParam);
+    if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
     try {
         return self->HandleMessage(window, message, wParam, lParam);
     } catch (const std::exception& exception) {
-        if (self->OnHandlerError)
-            self->OnHandlerError(exception.what());
+        if (self->OnHandlerError) self->OnHandlerError(exception.what());
     } catch (...) {
-        if (self->OnHandlerError)
-            self->OnHandlerError("unknown error");
+        if (self->OnHandlerError) self->OnHandlerError("unknown error");
     }
     return 0;
 }
 
 LRESULT FormWindow::HandleMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND: return 1; // WM_PAINT covers the whole client area
-    case WM_PAINT: OnPaint(); return 0;
-    case WM_COMMAND: OnCommand(wParam, lParam); return 0;
-    case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_ERASEBKGND:
+        return 1; // WM_PAINT covers the whole client area
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_COMMAND:
+        OnCommand(wParam, lParam);
+        return 0;
+    case WM_DRAWITEM:
+        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     case WM_SETCURSOR:
-        if (OnSetCursor(wParam, lParam))
-            return TRUE;
+        if (OnSetCursor(wParam, lParam)) return TRUE;
         break;
-    case WM_MOUSEMOVE: OnMouseMove(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
-    case WM_MOUSELEAVE: OnMouseLeave(); return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_MOUSELEAVE:
+        OnMouseLeave();
+        return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         OnLeftButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
-    case WM_LBUTTONUP: OnLeftButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
-    case WM_ACTIVATE: OnActivate(wParam); return 0;
-    case WM_GETMINMAXINFO: OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
-    case WM_CLOSE: ::DestroyWindow(handle); return 0;
-    case WM_DESTROY: OnDestroy(); return 0;
+    case WM_LBUTTONUP:
+        OnLeftButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_ACTIVATE:
+        OnActivate(wParam);
+        return 0;
+    case WM_GETMINMAXINFO:
+        OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    case WM_CLOSE:
+        ::DestroyWindow(handle);
+        return 0;
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
     case WM_NCDESTROY:
         ::SetWindowLongPtrW(handle, GWLP_USERDATA, 0);
         return ::DefWindowProcW(handle, message, wParam, lParam);
-    default: break;
+    default:
+        break;
     }
     return ::DefWindowProcW(handle, message, wParam, lParam);
 }
@@ -246,16 +268,13 @@ void FormWindow::OnPaint() {
 }
 
 void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (HIWORD(wParam) != BN_CLICKED)
-        return;
-    if (vcl::TBitBtn* button = ButtonOf(reinterpret_cast<HWND>(lParam)))
-        RunClick(*button);
+    if (HIWORD(wParam) != BN_CLICKED) return;
+    if (vcl::TBitBtn* button = ButtonOf(reinterpret_cast<HWND>(lParam))) RunClick(*button);
 }
 
 void FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     vcl::TBitBtn* button = ButtonOf(item.hwndItem);
-    if (!button)
-        return;
+    if (!button) return;
     ButtonDrawState state;
     state.pressed = (item.itemState & ODS_SELECTED) != 0;
     state.focused = (item.itemState & ODS_FOCUS) != 0;
@@ -264,14 +283,12 @@ void FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 bool FormWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) {
-    if (reinterpret_cast<HWND>(wParam) != window_.Get() || LOWORD(lParam) != HTCLIENT)
-        return false;
+    if (reinterpret_cast<HWND>(wParam) != window_.Get() || LOWORD(lParam) != HTCLIENT) return false;
     POINT point;
     ::GetCursorPos(&point);
     ::ScreenToClient(window_.Get(), &point);
     vcl::TControl* control = GraphicControlAt(point);
-    if (!control)
-        return false;
+    if (!control) return false;
     auto* link = dynamic_cast<vcl::TacURLLabel*>(control);
     ::SetCursor(CursorOf(link ? link->CurrentCursor() : control->Cursor()));
     return true;
@@ -292,8 +309,7 @@ void FormWindow::OnMouseLeave() {
 
 void FormWindow::OnLeftButtonDown(POINT point) {
     pressed_ = GraphicControlAt(point);
-    if (!pressed_)
-        return;
+    if (!pressed_) return;
     ::SetCapture(window_.Get());
     UpdateLinkState(pressed_);
 }
@@ -301,28 +317,21 @@ void FormWindow::OnLeftButtonDown(POINT point) {
 void FormWindow::OnLeftButtonUp(POINT point) {
     vcl::TControl* pressed = pressed_;
     pressed_ = nullptr;
-    if (::GetCapture() == window_.Get())
-        ::ReleaseCapture();
-    if (!pressed)
-        return;
+    if (::GetCapture() == window_.Get()) ::ReleaseCapture();
+    if (!pressed) return;
     UpdateLinkState(pressed);
     // A click is a press and a release on the same control.
-    if (GraphicControlAt(point) == pressed && pressed->Enabled())
-        RunClick(*pressed);
+    if (GraphicControlAt(point) == pressed && pressed->Enabled()) RunClick(*pressed);
 }
 
 void FormWindow::OnActivate(WPARAM wParam) {
-    if (LOWORD(wParam) == WA_INACTIVE)
-        return;
-    if (HWND child = ChildOf(form_.FirstFocusable()))
-        ::SetFocus(child);
+    if (LOWORD(wParam) == WA_INACTIVE) return;
+    if (HWND child = ChildOf(form_.FirstFocusable())) ::SetFocus(child);
 }
 
 void FormWindow::OnGetMinMaxInfo(MINMAXINFO& info) const {
-    if (info.ptMaxTrackSize.x < designedSize_.cx)
-        info.ptMaxTrackSize.x = designedSize_.cx;
-    if (info.ptMaxTrackSize.y < designedSize_.cy)
-        info.ptMaxTrackSize.y = designedSize_.cy;
+    if (info.ptMaxTrackSize.x < designedSize_.cx) info.ptMaxTrackSize.x = designedSize_.cx;
+    if (info.ptMaxTrackSize.y < designedSize_.cy) info.ptMaxTrackSize.y = designedSize_.cy;
 }
 
 void FormWindow::OnDestroy() {
@@ -330,8 +339,7 @@ void FormWindow::OnDestroy() {
     for (auto& button : buttons_)
         button->window.Forget(); // destroyed with their parent
     hovered_ = pressed_ = nullptr;
-    if (OnDestroyed)
-        OnDestroyed();
+    if (OnDestroyed) OnDestroyed();
 }
 
 vcl::TControl* FormWindow::GraphicControlAt(POINT point) const {
@@ -349,27 +357,22 @@ vcl::TControl* FormWindow::GraphicControlAt(POINT point) const {
 }
 
 void FormWindow::SetHovered(vcl::TControl* control) {
-    if (control == hovered_)
-        return;
+    if (control == hovered_) return;
     vcl::TControl* previous = hovered_;
     hovered_ = control;
-    if (previous)
-        UpdateLinkState(previous);
-    if (control)
-        UpdateLinkState(control);
+    if (previous) UpdateLinkState(previous);
+    if (control) UpdateLinkState(control);
 }
 
 void FormWindow::UpdateLinkState(vcl::TControl* control) {
     auto* link = dynamic_cast<vcl::TacURLLabel*>(control);
-    if (!link)
-        return;
+    if (!link) return;
     vcl::LinkState state = vcl::LinkState::Rest;
     if (pressed_ == control)
         state = vcl::LinkState::Pressed;
     else if (hovered_ == control)
         state = vcl::LinkState::Hover;
-    if (link->SetState(state))
-        Invalidate(*link);
+    if (link->SetState(state)) Invalidate(*link);
 }
 
 void FormWindow::Invalidate(const vcl::TControl& control) {
@@ -382,25 +385,21 @@ void FormWindow::RunClick(vcl::TControl& control) {
     try {
         control.Click();
     } catch (const std::exception& exception) {
-        if (OnHandlerError)
-            OnHandlerError(exception.what());
+        if (OnHandlerError) OnHandlerError(exception.what());
     } catch (...) {
-        if (OnHandlerError)
-            OnHandlerError("unknown error");
+        if (OnHandlerError) OnHandlerError("unknown error");
     }
 }
 
 vcl::TBitBtn* FormWindow::ButtonOf(HWND child) const {
     for (const auto& button : buttons_)
-        if (child && button->window.Get() == child)
-            return button->control;
+        if (child && button->window.Get() == child) return button->control;
     return nullptr;
 }
 
 HWND FormWindow::ChildOf(const vcl::TControl* control) const {
     for (const auto& button : buttons_)
-        if (button->control == control)
-            return button->window.Get();
+        if (button->control == control) return button->window.Get();
     return nullptr;
 }
 

@@ -17,10 +17,10 @@ public:
     ~UniqueGdiObject() { Reset(); }
     UniqueGdiObject(const UniqueGdiObject&) = delete;
     UniqueGdiObject& operator=(const UniqueGdiObject&) = delete;
-    UniqueGdiObject(UniqueGdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    UniqueGdiObject(UniqueGdiObject&& other) noexcept
+        : handle_(std::exchange(other.handle_, nullptr)) {}
     UniqueGdiObject& operator=(UniqueGdiObject&& other) noexcept {
-        if (this != &other)
-            Reset(std::exchange(other.handle_, nullptr));
+        if (this != &other) Reset(std::exchange(other.handle_, nullptr));
         return *this;
     }
 
@@ -28,8 +28,7 @@ public:
     explicit operator bool() const { return handle_ != nullptr; }
     void Reset(H handle = nullptr) {
         H old = std::exchange(handle_, handle);
-        if (old)
-            ::DeleteObject(old);
+        if (old) ::DeleteObject(old);
     }
 
 private:
@@ -45,8 +44,7 @@ class WindowDC {
 public:
     explicit WindowDC(HWND window) : window_(window), dc_(::GetDC(window)) {}
     ~WindowDC() {
-        if (dc_)
-            ::ReleaseDC(window_, dc_);
+        if (dc_) ::ReleaseDC(window_, dc_);
     }
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
@@ -62,8 +60,7 @@ class MemoryDC {
 public:
     explicit MemoryDC(HDC compatibleWith) : dc_(::CreateCompatibleDC(compatibleWith)) {}
     ~MemoryDC() {
-        if (dc_)
-            ::DeleteDC(dc_);
+        if (dc_) ::DeleteDC(dc_);
     }
     MemoryDC(const MemoryDC&) = delete;
     MemoryDC& operator=(const MemoryDC&) = delete;
@@ -78,8 +75,7 @@ class SelectedObject {
 public:
     SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(::SelectObject(dc, object)) {}
     ~SelectedObject() {
-        if (old_ && old_ != HGDI_ERROR)
-            ::SelectObject(dc_, old_);
+        if (old_ && old_ != HGDI_ERROR) ::SelectObject(dc_, old_);
     }
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
@@ -116,8 +112,7 @@ public:
     HWND Get() const { return window_; }
     void Reset(HWND window = nullptr) {
         HWND old = std::exchange(window_, window);
-        if (old && ::IsWindow(old))
-            ::DestroyWindow(old);
+        if (old && ::IsWindow(old)) ::DestroyWindow(old);
     }
     // Forgets a window that was destroyed by other means.
     void Forget() { window_ = nullptr; }

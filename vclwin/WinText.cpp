@@ -27,8 +27,7 @@ UniqueFont CreateGdiFont(const vcl::TFont& font) {
 }
 
 COLORREF ColorRefOf(vcl::TColor color) {
-    if (vcl::IsSystemColor(color))
-        return ::GetSysColor(vcl::SystemColorIndex(color));
+    if (vcl::IsSystemColor(color)) return ::GetSysColor(vcl::SystemColorIndex(color));
     return static_cast<COLORREF>(color) & 0xFFFFFFu;
 }
 

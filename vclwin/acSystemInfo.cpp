@@ -12,6 +12,8 @@ const vcl::ClassInfo& TacSystemInfo::StaticClassInfo() {
     return info;
 }
 
-std::string TacSystemInfo::DirTemp() const { return acutils::DirTemp(); }
+std::string TacSystemInfo::DirTemp() const {
+    return acutils::DirTemp();
+}
 
 } // namespace ac

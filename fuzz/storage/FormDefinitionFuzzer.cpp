@@ -16,8 +16,7 @@
 namespace {
 
 void Check(bool condition) {
-    if (!condition)
-        std::abort();
+    if (!condition) std::abort();
 }
 
 // A root class with a property of each kind, so loading reaches them all.
@@ -70,8 +69,7 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const vcl::ByteView input(data, size);
     vcl::FormObject tree;
-    if (vcl::ReadFormDefinition(input, tree))
-        return 0;
+    if (vcl::ReadFormDefinition(input, tree)) return 0;
 
     vcl::ByteWriter first;
     Check(!vcl::WriteFormDefinition(tree, first));

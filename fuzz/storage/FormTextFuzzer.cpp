@@ -11,8 +11,7 @@
 namespace {
 
 void Check(bool condition) {
-    if (!condition)
-        std::abort();
+    if (!condition) std::abort();
 }
 
 } // namespace
@@ -20,13 +19,10 @@ void Check(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     vcl::FormObject tree;
-    if (vcl::ParseFormText(text, {}, tree))
-        return 0;
-    if (vcl::EncodeGraphicValues(tree) || ac::EncodeStoredDataValues(tree))
-        return 0;
+    if (vcl::ParseFormText(text, {}, tree)) return 0;
+    if (vcl::EncodeGraphicValues(tree) || ac::EncodeStoredDataValues(tree)) return 0;
     vcl::ByteWriter first;
-    if (vcl::WriteFormDefinition(tree, first))
-        return 0; // e.g. a name longer than 255 bytes
+    if (vcl::WriteFormDefinition(tree, first)) return 0; // e.g. a name longer than 255 bytes
     vcl::FormObject reread;
     Check(!vcl::ReadFormDefinition(vcl::ByteView(first.Bytes()), reread));
     vcl::ByteWriter second;

@@ -8,18 +8,15 @@
 namespace {
 
 void Check(bool condition) {
-    if (!condition)
-        std::abort();
+    if (!condition) std::abort();
 }
 
 bool SameFiles(const ac::TacFileStorage& a, const ac::TacFileStorage& b) {
-    if (a.Files().Count() != b.Files().Count())
-        return false;
+    if (a.Files().Count() != b.Files().Count()) return false;
     for (int i = 0; i < a.Files().Count(); ++i) {
         const ac::TStoredFile& x = *a.Files().Items(i);
         const ac::TStoredFile& y = *b.Files().Items(i);
-        if (x.Name() != y.Name() || !(x.Contents().View() == y.Contents().View()))
-            return false;
+        if (x.Name() != y.Name() || !(x.Contents().View() == y.Contents().View())) return false;
     }
     return true;
 }

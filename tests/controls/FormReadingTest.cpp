@@ -33,8 +33,7 @@ public:
     }
     const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
     TNotifyEvent FindMethod(const std::string& name) override {
-        if (name == "ButtonClick")
-            return [this](TComponent*) { ++clicks; };
+        if (name == "ButtonClick") return [this](TComponent*) { ++clicks; };
         return {};
     }
     int clicks = 0;
@@ -45,20 +44,16 @@ Error Load(const std::string& text, TTestForm& form) {
     TextReadOptions options;
     options.loadFile = [](const std::string& name, BinaryData& data) {
         std::vector<uint8_t> bytes = ReadAsset(name);
-        if (bytes.empty())
-            return Error("no asset " + name);
+        if (bytes.empty()) return Error("no asset " + name);
         data = BinaryData::Own(std::move(bytes));
         return Error();
     };
     FormObject tree;
-    if (Error error = ParseFormText(text, options, tree))
-        return error;
-    if (Error error = EncodeGraphicValues(tree))
-        return error;
+    if (Error error = ParseFormText(text, options, tree)) return error;
+    if (Error error = EncodeGraphicValues(tree)) return error;
     ClassRegistry registry;
     RegisterControlClasses(registry);
-    if (Error error = form.CheckHandlerNames(tree, registry))
-        return error;
+    if (Error error = form.CheckHandlerNames(tree, registry)) return error;
     return ReadComponentTree(tree, form, registry);
 }
 

@@ -14,17 +14,52 @@ struct PictureCase {
 
 TEST(PictureDestRect, FollowsStretchProportionalAndCenter) {
     const PictureCase cases[] = {
-        {"product box: tall picture shrunk, width bound", 120, 154, 97, 129, false, true, false,
+        {"product box: tall picture shrunk, width bound",
+         120,
+         154,
+         97,
+         129,
+         false,
+         true,
+         false,
          {0, 0, 97, 124}},
         {"fits: drawn at its own size", 120, 154, 200, 200, false, true, false, {0, 0, 120, 154}},
-        {"plain: own size even when larger", 120, 154, 97, 129, false, false, false,
+        {"plain: own size even when larger",
+         120,
+         154,
+         97,
+         129,
+         false,
+         false,
+         false,
          {0, 0, 120, 154}},
-        {"wide picture, height bound after width", 200, 100, 150, 60, false, true, false,
+        {"wide picture, height bound after width",
+         200,
+         100,
+         150,
+         60,
+         false,
+         true,
+         false,
          {0, 0, 120, 60}},
         {"wide picture, width bound", 200, 100, 100, 100, false, true, false, {0, 0, 100, 50}},
-        {"stretch without proportion fills the box", 10, 10, 97, 129, true, false, false,
+        {"stretch without proportion fills the box",
+         10,
+         10,
+         97,
+         129,
+         true,
+         false,
+         false,
          {0, 0, 97, 129}},
-        {"stretch with proportion grows a small picture", 10, 20, 100, 100, true, true, false,
+        {"stretch with proportion grows a small picture",
+         10,
+         20,
+         100,
+         100,
+         true,
+         true,
+         false,
          {0, 0, 50, 100}},
         {"centred", 120, 154, 97, 129, false, true, true, {0, 2, 97, 126}},
         {"empty picture", 0, 0, 97, 129, false, true, false, {0, 0, 0, 0}},
@@ -40,21 +75,18 @@ TEST(DesktopCenter, CentresAndClampsEachAxisAtZero) {
         int32_t sw, sh, w, h;
         Point expected;
     } const cases[] = {
-        {1024, 768, 673, 276, {175, 246}},
-        {1025, 769, 673, 276, {176, 246}},
-        {600, 200, 673, 276, {0, 0}},
-        {600, 768, 673, 276, {0, 246}},
-        {1024, 200, 673, 276, {175, 0}},
-        {673, 276, 673, 276, {0, 0}},
+        {1024, 768, 673, 276, {175, 246}}, {1025, 769, 673, 276, {176, 246}},
+        {600, 200, 673, 276, {0, 0}},      {600, 768, 673, 276, {0, 246}},
+        {1024, 200, 673, 276, {175, 0}},   {673, 276, 673, 276, {0, 0}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(DesktopCenter(c.sw, c.sh, c.w, c.h), c.expected) << c.sw << "x" << c.sh;
 }
 
 TEST(ScaleRounded, RoundsHalvesAwayFromZero) {
-    EXPECT_EQ(ScaleRounded(667, 16, 13), 821);  // 820.9
-    EXPECT_EQ(ScaleRounded(250, 16, 13), 308);  // 307.7
-    EXPECT_EQ(ScaleRounded(13, 1, 2), 7);       // 6.5
+    EXPECT_EQ(ScaleRounded(667, 16, 13), 821); // 820.9
+    EXPECT_EQ(ScaleRounded(250, 16, 13), 308); // 307.7
+    EXPECT_EQ(ScaleRounded(13, 1, 2), 7);      // 6.5
     EXPECT_EQ(ScaleRounded(-13, 1, 2), -7);
     EXPECT_EQ(ScaleRounded(-11, 120, 96), -14); // -13.75
     EXPECT_EQ(ScaleRounded(5, 3, 0), 5);

@@ -12,8 +12,12 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
-std::string String(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+Bytes Text(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
+std::string String(const Bytes& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
 
 const char* const Layout = R"(object Form1: TForm1
   Caption = 'Installation'
@@ -50,12 +54,14 @@ void WriteLayout(const ScratchDir& dir) {
 TEST(FormCommands, CompileDumpCompileGivesTheSameDefinition) {
     ScratchDir dir;
     WriteLayout(dir);
-    const RunResult compiled = RunSfpack({"form", "compile", dir.Path("form.txt"), dir.Path("form.dfm")});
+    const RunResult compiled =
+        RunSfpack({"form", "compile", dir.Path("form.txt"), dir.Path("form.dfm")});
     ASSERT_EQ(compiled.exitStatus, 0) << compiled.errorOutput;
     const Bytes definition = dir.Read("form.dfm");
     ASSERT_EQ(String(Bytes(definition.begin(), definition.begin() + 4)), "TPF0");
 
-    const RunResult dumped = RunSfpack({"form", "dump", dir.Path("form.dfm"), dir.Path("dump/form.txt")});
+    const RunResult dumped =
+        RunSfpack({"form", "dump", dir.Path("form.dfm"), dir.Path("dump/form.txt")});
     ASSERT_EQ(dumped.exitStatus, 0) << dumped.errorOutput;
     EXPECT_TRUE(dumped.errorOutput.empty()) << dumped.errorOutput;
     const std::string text = String(dir.Read("dump/form.txt"));
@@ -71,7 +77,8 @@ TEST(FormCommands, CompileDumpCompileGivesTheSameDefinition) {
               dir.Read("payload/setup.bin"));
     EXPECT_EQ(dir.Read("dump/acFileStorage1.2.liesmich.txt"), Text("Hallo"));
 
-    const RunResult again = RunSfpack({"form", "compile", dir.Path("dump/form.txt"), dir.Path("again.dfm")});
+    const RunResult again =
+        RunSfpack({"form", "compile", dir.Path("dump/form.txt"), dir.Path("again.dfm")});
     ASSERT_EQ(again.exitStatus, 0) << again.errorOutput;
     EXPECT_EQ(dir.Read("again.dfm"), definition);
 }
@@ -81,14 +88,17 @@ TEST(FormCommands, CompileDumpCompileGivesTheSameDefinition) {
 TEST(FormCommands, DumpToStdoutIsSelfContained) {
     ScratchDir dir;
     WriteLayout(dir);
-    ASSERT_EQ(RunSfpack({"form", "compile", dir.Path("form.txt"), dir.Path("form.dfm")}).exitStatus, 0);
+    ASSERT_EQ(RunSfpack({"form", "compile", dir.Path("form.txt"), dir.Path("form.dfm")}).exitStatus,
+              0);
     const Bytes definition = dir.Read("form.dfm");
     dir.Write("launcher.exe", BuildPeImage("TFORM1", definition).bytes);
     const RunResult dumped = RunSfpack({"form", "dump", dir.Path("launcher.exe")});
     ASSERT_EQ(dumped.exitStatus, 0) << dumped.errorOutput;
     EXPECT_NE(dumped.output.find("'liesmich.txt' = {48616C6C6F}"), std::string::npos);
     dir.Write("stdout.txt", Text(dumped.output));
-    ASSERT_EQ(RunSfpack({"form", "compile", dir.Path("stdout.txt"), dir.Path("again.dfm")}).exitStatus, 0);
+    ASSERT_EQ(
+        RunSfpack({"form", "compile", dir.Path("stdout.txt"), dir.Path("again.dfm")}).exitStatus,
+        0);
     EXPECT_EQ(dir.Read("again.dfm"), definition);
 }
 
@@ -99,14 +109,17 @@ TEST(FormCommands, UnsignedStoredDataStaysBinary) {
     dir.Write("form.txt", Text("object F: TForm1\n object S: TacFileStorage\n"
                                "  StoredData = {01000000 00000000 01000000 61 02000000 0909}\n"
                                " end\nend\n"));
-    ASSERT_EQ(RunSfpack({"form", "compile", dir.Path("form.txt"), dir.Path("form.dfm")}).exitStatus, 0);
+    ASSERT_EQ(RunSfpack({"form", "compile", dir.Path("form.txt"), dir.Path("form.dfm")}).exitStatus,
+              0);
     const RunResult dumped = RunSfpack({"form", "dump", dir.Path("form.dfm"), dir.Path("d/f.txt")});
     ASSERT_EQ(dumped.exitStatus, 0) << dumped.errorOutput;
-    EXPECT_NE(dumped.errorOutput.find("note: S.StoredData is kept as binary data: it has the unsigned "
-                                      "layout"),
-              std::string::npos)
+    EXPECT_NE(
+        dumped.errorOutput.find("note: S.StoredData is kept as binary data: it has the unsigned "
+                                "layout"),
+        std::string::npos)
         << dumped.errorOutput;
-    ASSERT_EQ(RunSfpack({"form", "compile", dir.Path("d/f.txt"), dir.Path("again.dfm")}).exitStatus, 0);
+    ASSERT_EQ(RunSfpack({"form", "compile", dir.Path("d/f.txt"), dir.Path("again.dfm")}).exitStatus,
+              0);
     EXPECT_EQ(dir.Read("again.dfm"), dir.Read("form.dfm"));
 }
 
@@ -117,7 +130,8 @@ TEST(FormCommands, ErrorsLeaveNoOutput) {
         const char* message;
     };
     const Case cases[] = {
-        {"Syntax", "object F: T\n  X = \nend\n", "form.txt': line 3: expected a value, found 'end'"},
+        {"Syntax", "object F: T\n  X = \nend\n",
+         "form.txt': line 3: expected a value, found 'end'"},
         {"MissingFile", "object F: T\n  X = file 'nowhere.bin'\nend\n", "line 2: cannot open"},
         {"NotClosed", "object F: T\n", "is not closed by 'end'"},
     };
@@ -125,7 +139,8 @@ TEST(FormCommands, ErrorsLeaveNoOutput) {
         SCOPED_TRACE(c.name);
         ScratchDir dir;
         dir.Write("form.txt", Text(c.text));
-        const RunResult result = RunSfpack({"form", "compile", dir.Path("form.txt"), dir.Path("out.dfm")});
+        const RunResult result =
+            RunSfpack({"form", "compile", dir.Path("form.txt"), dir.Path("out.dfm")});
         EXPECT_EQ(result.exitStatus, 1);
         EXPECT_NE(result.errorOutput.find(c.message), std::string::npos) << result.errorOutput;
         EXPECT_EQ(dir.List(), (std::vector<std::string>{"form.txt"}));

@@ -23,7 +23,8 @@ PeImage BuildPeImage(const std::string& resourceName, const std::vector<uint8_t>
     // Resource tree: root, type directory, name directory, data entry,
     // then the name string and the data.
     const uint32_t typeDir = 0x18, nameDir = 0x30, dataEntry = 0x48, nameString = 0x58;
-    const uint32_t dataAt = (nameString + 2 + 2 * static_cast<uint32_t>(resourceName.size()) + 7) & ~7u;
+    const uint32_t dataAt =
+        (nameString + 2 + 2 * static_cast<uint32_t>(resourceName.size()) + 7) & ~7u;
     const uint32_t sectionSize = dataAt + static_cast<uint32_t>(data.size());
 
     PeImage image{};

@@ -37,7 +37,9 @@ Bytes Join(std::initializer_list<Bytes> parts) {
     return all;
 }
 
-Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
+Bytes Text(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
 
 // A form definition with a storage holding the given stream.
 Bytes FormWithStorage(const Bytes& stream) {
@@ -64,8 +66,8 @@ TEST(StoreCommand, StoresListsAndExtracts) {
     const Bytes readme = Text("hallo");
     dir.Write("setup.exe", setup);
     dir.Write("readme.txt", readme);
-    const RunResult stored = RunSfpack(
-        {"store", dir.Path("s.sfp"), dir.Path("setup.exe"), "docs\\Lies mich.txt=" + dir.Path("readme.txt")});
+    const RunResult stored = RunSfpack({"store", dir.Path("s.sfp"), dir.Path("setup.exe"),
+                                        "docs\\Lies mich.txt=" + dir.Path("readme.txt")});
     ASSERT_EQ(stored.exitStatus, 0) << stored.errorOutput;
     const Bytes expected = StorageStream({{"setup.exe", setup}, {"docs\\Lies mich.txt", readme}});
     EXPECT_EQ(dir.Read("s.sfp"), expected);
@@ -76,7 +78,8 @@ TEST(StoreCommand, StoresListsAndExtracts) {
               "storage stream, signed layout, 2 files, 300005 bytes");
     EXPECT_NE(listed.output.find("    300000"), std::string::npos) << listed.output;
     EXPECT_NE(listed.output.find("  setup.exe\n"), std::string::npos) << listed.output;
-    EXPECT_NE(listed.output.find("           5          13  docs\\Lies mich.txt\n"), std::string::npos)
+    EXPECT_NE(listed.output.find("           5          13  docs\\Lies mich.txt\n"),
+              std::string::npos)
         << listed.output;
 
     const RunResult extracted = RunSfpack({"extract", dir.Path("s.sfp"), dir.Path("out")});
@@ -123,9 +126,9 @@ TEST(ListCommand, ShowsFormsAndProgramsWithTheirStorages) {
 
 // Names that would leave the folder are refused before anything is written.
 TEST(ExtractCommand, RefusesNamesThatLeaveTheFolder) {
-    for (const char* name : {"..\\evil.exe", "a\\..\\..\\evil.exe", "..", ".", "\\abs.exe",
-                             "/abs.exe", "C:\\evil.exe", "C:evil.exe", "file.txt:stream",
-                             "a\\\\b", "dir\\", ""}) {
+    for (const char* name :
+         {"..\\evil.exe", "a\\..\\..\\evil.exe", "..", ".", "\\abs.exe", "/abs.exe", "C:\\evil.exe",
+          "C:evil.exe", "file.txt:stream", "a\\\\b", "dir\\", ""}) {
         SCOPED_TRACE(name);
         ScratchDir dir;
         dir.Write("s.sfp", StorageStream({{"good.txt", Text("ok")}, {name, Text("bad")}}));
@@ -163,7 +166,8 @@ TEST(StorageCommands, DamagedInputFailsCleanly) {
     const Case cases[] = {
         {"TruncatedStream", cut, "file 1 of 1: \"a\": block length"},
         {"BadStoredData", badForm, "acFileStorage1.StoredData: storage stream"},
-        {"ProgramWithoutForm", BuildPeImage("OTHER", {1}).bytes, "RCDATA resource \"TFORM1\": not found"},
+        {"ProgramWithoutForm", BuildPeImage("OTHER", {1}).bytes,
+         "RCDATA resource \"TFORM1\": not found"},
         {"BrokenForm", Join({Text("TPF0"), {6}, Text("TF")}), "data ends inside the class name"},
     };
     for (const Case& c : cases) {
@@ -171,9 +175,9 @@ TEST(StorageCommands, DamagedInputFailsCleanly) {
             SCOPED_TRACE(std::string(c.name) + " " + command);
             ScratchDir dir;
             dir.Write("in", c.input);
-            const RunResult result =
-                command == std::string("list") ? RunSfpack({"list", dir.Path("in")})
-                                               : RunSfpack({"extract", dir.Path("in"), dir.Path("out")});
+            const RunResult result = command == std::string("list")
+                                         ? RunSfpack({"list", dir.Path("in")})
+                                         : RunSfpack({"extract", dir.Path("in"), dir.Path("out")});
             EXPECT_EQ(result.exitStatus, 1);
             EXPECT_NE(result.errorOutput.find(c.message), std::string::npos) << result.errorOutput;
             EXPECT_EQ(std::count(result.errorOutput.begin(), result.errorOutput.end(), '\n'), 1)
@@ -187,9 +191,12 @@ TEST(StorageCommands, DamagedInputFailsCleanly) {
 TEST(StorageCommands, UsageErrorsExitWithTwo) {
     ScratchDir dir;
     dir.Write("f", {1});
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"store", dir.Path("o")}, {"store", dir.Path("o"), "=" + dir.Path("f")},
-          {"store", dir.Path("o"), "name="}, {"list"}, {"list", "a", "b"}, {"extract", dir.Path("f")}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"store", dir.Path("o")},
+                                                 {"store", dir.Path("o"), "=" + dir.Path("f")},
+                                                 {"store", dir.Path("o"), "name="},
+                                                 {"list"},
+                                                 {"list", "a", "b"},
+                                                 {"extract", dir.Path("f")}}) {
         const RunResult result = RunSfpack(args);
         EXPECT_EQ(result.exitStatus, 2) << args[0] << " " << args.size();
         EXPECT_NE(result.errorOutput.find("usage: sfpack"), std::string::npos);

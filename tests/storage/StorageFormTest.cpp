@@ -47,8 +47,7 @@ Bytes Definition(std::vector<vcl::FormProperty> storageProperties) {
 }
 
 vcl::FormProperty StoredData(const Bytes& stream) {
-    return vcl::FormProperty{"StoredData",
-                             vcl::FormValue::Binary(vcl::BinaryData::Own(stream))};
+    return vcl::FormProperty{"StoredData", vcl::FormValue::Binary(vcl::BinaryData::Own(stream))};
 }
 
 ac::TacFileStorage& StorageOf(vcl::TComponent& form) {
@@ -60,8 +59,7 @@ TEST(StorageInForm, ReadsStoredDataAndWritesTheSameDefinition) {
     const Bytes definition = Definition(
         {StoredData(StreamBuilder().Signature().U32(1).SignedRecord("setup.exe", Pack(setup)))});
     TTestForm form(nullptr);
-    const vcl::Error error =
-        vcl::ReadRootComponent(vcl::ByteView(definition), form, Registry());
+    const vcl::Error error = vcl::ReadRootComponent(vcl::ByteView(definition), form, Registry());
     ASSERT_FALSE(error) << error.Message();
     ac::TacFileStorage& storage = StorageOf(form);
     EXPECT_EQ(storage.Count(), 1u);

@@ -39,8 +39,8 @@ std::vector<FileSeen> FilesOf(const TacFileStorage& storage) {
 }
 
 TEST(StorageRead, TheTwentyFiveByteExample) {
-    const Bytes stream = {0x53, 0x46, 0x50, 0x31, 1, 0, 0, 0, 5, 0, 0, 0, 'a', 'b', 'c',
-                          'd',  'e',  4,    0,    0, 0, 0, 0, 0, 0};
+    const Bytes stream = {0x53, 0x46, 0x50, 0x31, 1, 0, 0, 0, 5, 0, 0, 0, 'a',
+                          'b',  'c',  'd',  'e',  4, 0, 0, 0, 0, 0, 0, 0};
     ASSERT_EQ(stream.size(), 25u);
     TacFileStorage storage(nullptr);
     ASSERT_FALSE(ReadInto(storage, stream));
@@ -63,16 +63,24 @@ TEST(StorageRead, ReadsBothLayouts) {
     };
     const Case cases[] = {
         {"SignedCountZero", StreamBuilder().Signature().U32(0), true, {}},
-        {"SignedEmptyName", StreamBuilder().Signature().U32(1).SignedRecord("", Pack(three)), true,
+        {"SignedEmptyName",
+         StreamBuilder().Signature().U32(1).SignedRecord("", Pack(three)),
+         true,
          {{"", three}}},
         {"SignedSameNameTwice",
-         StreamBuilder().Signature().U32(2).SignedRecord("a.txt", Pack(three)).SignedRecord(
-             "a.txt", Pack(five)),
+         StreamBuilder()
+             .Signature()
+             .U32(2)
+             .SignedRecord("a.txt", Pack(three))
+             .SignedRecord("a.txt", Pack(five)),
          true,
          {{"a.txt", three}, {"a.txt", five}}},
         {"SignedBackslashesAndManyBlocks",
-         StreamBuilder().Signature().U32(2).SignedRecord("sub\\setup.exe", Pack(big)).SignedRecord(
-             "x", Pack({})),
+         StreamBuilder()
+             .Signature()
+             .U32(2)
+             .SignedRecord("sub\\setup.exe", Pack(big))
+             .SignedRecord("x", Pack({})),
          true,
          {{"sub\\setup.exe", big}, {"x", {}}}},
         {"UnsignedCountZero", StreamBuilder().U32(0).U32(0xDEADBEEF), false, {}},
@@ -80,7 +88,9 @@ TEST(StorageRead, ReadsBothLayouts) {
          StreamBuilder().U32(2).U32(0x12345678).RawRecord("one", three).RawRecord("two", five),
          false,
          {{"one", three}, {"two", five}}},
-        {"UnsignedEmptyNameEmptyContents", StreamBuilder().U32(1).U32(0).RawRecord("", {}), false,
+        {"UnsignedEmptyNameEmptyContents",
+         StreamBuilder().U32(1).U32(0).RawRecord("", {}),
+         false,
          {{"", {}}}},
     };
     for (const Case& c : cases) {
@@ -98,8 +108,11 @@ TEST(StorageRead, ReadsBothLayouts) {
 // is that stream's count; DataSize sums the first Count files.
 TEST(StorageRead, SecondStreamAppendsAndReplacesCount) {
     TacFileStorage storage(nullptr);
-    ASSERT_FALSE(ReadInto(storage, StreamBuilder().Signature().U32(2).SignedRecord(
-                                       "a", Pack({1, 2, 3})).SignedRecord("b", Pack(Bytes(5, 9)))));
+    ASSERT_FALSE(ReadInto(storage, StreamBuilder()
+                                       .Signature()
+                                       .U32(2)
+                                       .SignedRecord("a", Pack({1, 2, 3}))
+                                       .SignedRecord("b", Pack(Bytes(5, 9)))));
     EXPECT_EQ(storage.DataSize(), 8u);
     ASSERT_FALSE(ReadInto(storage, StreamBuilder().U32(1).U32(0).RawRecord("c", Bytes(100, 1))));
     EXPECT_FALSE(storage.SignatureFound());
@@ -111,8 +124,11 @@ TEST(StorageRead, SecondStreamAppendsAndReplacesCount) {
 
 TEST(StorageRead, CountAndDataSizeIgnoreAssignments) {
     TacFileStorage storage(nullptr);
-    ASSERT_FALSE(ReadInto(storage, StreamBuilder().Signature().U32(2).SignedRecord(
-                                       "a", Pack({1, 2, 3})).SignedRecord("b", Pack(Bytes(5, 9)))));
+    ASSERT_FALSE(ReadInto(storage, StreamBuilder()
+                                       .Signature()
+                                       .U32(2)
+                                       .SignedRecord("a", Pack({1, 2, 3}))
+                                       .SignedRecord("b", Pack(Bytes(5, 9)))));
     storage.SetCount(7);
     storage.SetDataSize(1);
     EXPECT_EQ(storage.Count(), 2u);
@@ -142,7 +158,8 @@ TEST(StorageRead, EveryTruncationIsRefused) {
         StreamBuilder().U32(2).U32(0).RawRecord("one", {1, 2, 3}).RawRecord("two", {4, 5});
     for (size_t length = 0; length < unsignedFull.size(); ++length) {
         TacFileStorage storage(nullptr);
-        const Bytes cut(unsignedFull.begin(), unsignedFull.begin() + static_cast<ptrdiff_t>(length));
+        const Bytes cut(unsignedFull.begin(),
+                        unsignedFull.begin() + static_cast<ptrdiff_t>(length));
         ASSERT_TRUE(ReadInto(storage, cut)) << "unsigned, cut at " << length;
         EXPECT_EQ(storage.Files().Count(), 0);
     }
@@ -185,11 +202,13 @@ TEST(StorageRead, MalformedStreamsAreRefused) {
         {"UnpackedSizeBeyondPackedBytes",
          StreamBuilder().Signature().U32(1).U32(0).U32(9).U32(100000000).Raw({1, 2, 3, 4, 5}),
          "more than the packed bytes can hold"},
-        {"EmptyContentsClaimingBytes",
-         StreamBuilder().Signature().U32(1).U32(0).U32(4).U32(1), "more than the packed bytes"},
-        {"RecordedSizeBelowUnpacked", StreamBuilder().Signature().U32(1).SignedRecord("s", sizeTooSmall),
+        {"EmptyContentsClaimingBytes", StreamBuilder().Signature().U32(1).U32(0).U32(4).U32(1),
+         "more than the packed bytes"},
+        {"RecordedSizeBelowUnpacked",
+         StreamBuilder().Signature().U32(1).SignedRecord("s", sizeTooSmall),
          "runs past the recorded size"},
-        {"RecordedSizeAboveUnpacked", StreamBuilder().Signature().U32(1).SignedRecord("s", sizeTooLarge),
+        {"RecordedSizeAboveUnpacked",
+         StreamBuilder().Signature().U32(1).SignedRecord("s", sizeTooLarge),
          "shorter than the recorded size"},
         {"BlockBodyTooShort", StreamBuilder().Signature().U32(1).SignedRecord("b", brokenBody),
          "block body shorter than 3 bytes"},
@@ -211,7 +230,8 @@ TEST(StorageRead, MalformedStreamsAreRefused) {
 // A refused stream leaves what the storage held before as it was.
 TEST(StorageRead, RefusedStreamKeepsEarlierFiles) {
     TacFileStorage storage(nullptr);
-    ASSERT_FALSE(ReadInto(storage, StreamBuilder().Signature().U32(1).SignedRecord("kept", Pack({1}))));
+    ASSERT_FALSE(
+        ReadInto(storage, StreamBuilder().Signature().U32(1).SignedRecord("kept", Pack({1}))));
     Bytes bad = TwoFileStream();
     bad.pop_back();
     ASSERT_TRUE(ReadInto(storage, bad));

@@ -26,8 +26,8 @@ vcl::Error ReadInto(TacFileStorage& storage, const Bytes& stream) {
 TEST(StorageWrite, OneEmptyFileIsTheTwentyFiveByteExample) {
     TacFileStorage storage(nullptr);
     ASSERT_FALSE(storage.AddStoredFile("setup", vcl::ByteView()));
-    const Bytes expected = {0x53, 0x46, 0x50, 0x31, 1, 0, 0, 0, 5, 0, 0, 0, 's', 'e', 't',
-                            'u',  'p',  4,    0,    0, 0, 0, 0, 0, 0};
+    const Bytes expected = {0x53, 0x46, 0x50, 0x31, 1, 0, 0, 0, 5, 0, 0, 0, 's',
+                            'e',  't',  'u',  'p',  4, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(Write(storage), expected);
 }
 
@@ -77,8 +77,8 @@ TEST(StorageWrite, ContentsAreUnchangedByWriting) {
 TEST(StorageWrite, UnsignedStreamIsWrittenSigned) {
     const Bytes contents = sample::RunHeavy(5000, 5);
     TacFileStorage storage(nullptr);
-    ASSERT_FALSE(ReadInto(storage, StreamBuilder().U32(2).U32(0).RawRecord("a", contents).RawRecord(
-                                       "b", {1, 2})));
+    ASSERT_FALSE(ReadInto(
+        storage, StreamBuilder().U32(2).U32(0).RawRecord("a", contents).RawRecord("b", {1, 2})));
     const Bytes written = Write(storage);
     EXPECT_EQ(written, static_cast<Bytes>(StreamBuilder()
                                               .Signature()
@@ -94,9 +94,13 @@ TEST(StorageWrite, UnsignedStreamIsWrittenSigned) {
 // Only the first Count files are written, matching the count field.
 TEST(StorageWrite, WritesTheCountedFilesOnly) {
     TacFileStorage storage(nullptr);
-    ASSERT_FALSE(ReadInto(storage, StreamBuilder().Signature().U32(2).SignedRecord("a", Pack({1}))
+    ASSERT_FALSE(ReadInto(storage, StreamBuilder()
+                                       .Signature()
+                                       .U32(2)
+                                       .SignedRecord("a", Pack({1}))
                                        .SignedRecord("b", Pack({2}))));
-    ASSERT_FALSE(ReadInto(storage, StreamBuilder().Signature().U32(1).SignedRecord("c", Pack({3}))));
+    ASSERT_FALSE(
+        ReadInto(storage, StreamBuilder().Signature().U32(1).SignedRecord("c", Pack({3}))));
     EXPECT_EQ(Write(storage),
               static_cast<Bytes>(StreamBuilder().Signature().U32(1).SignedRecord("a", Pack({1}))));
 }

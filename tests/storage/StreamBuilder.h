@@ -53,6 +53,8 @@ inline void SetU32(Bytes& bytes, size_t offset, uint32_t value) {
         bytes.at(offset + i) = static_cast<uint8_t>(value >> (8 * i));
 }
 
-inline Bytes BytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
+inline Bytes BytesOf(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
 
 } // namespace storagetest

@@ -11,7 +11,8 @@ namespace {
 
 // Records its destruction in a shared log.
 struct Tracked {
-    Tracked(std::string tag, std::vector<std::string>& destroyed) : name(std::move(tag)), log(destroyed) {}
+    Tracked(std::string tag, std::vector<std::string>& destroyed)
+        : name(std::move(tag)), log(destroyed) {}
     ~Tracked() { log.push_back(name); }
     std::string name;
     std::vector<std::string>& log;

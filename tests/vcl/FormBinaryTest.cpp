@@ -1,7 +1,7 @@
 // The binary "TPF0" definition: exact bytes, round trips, and refusal of
 // malformed input.
-#include "DefinitionSamples.h"
 #include "vcl/FormBinary.h"
+#include "DefinitionSamples.h"
 
 #include <gtest/gtest.h>
 
@@ -35,28 +35,40 @@ TEST(FormBinary, WritesTheDocumentedBytes) {
     FormObject root;
     root.className = "TForm1";
     root.name = "Form1";
-    root.properties = {{"Left", FormValue::Integer(8)},
-                       {"Height", FormValue::Integer(-300)},
-                       {"Tag", FormValue::Integer(70000)},
-                       {"Caption", FormValue::String("Hi")},
-                       {"Visible", FormValue::Boolean(false)},
-                       {"Font.Style", FormValue::SetOf({"fsBold"})}};
+    root.properties = {
+        {"Left", FormValue::Integer(8)},        {"Height", FormValue::Integer(-300)},
+        {"Tag", FormValue::Integer(70000)},     {"Caption", FormValue::String("Hi")},
+        {"Visible", FormValue::Boolean(false)}, {"Font.Style", FormValue::SetOf({"fsBold"})}};
     FormObject child;
     child.className = "TLabel";
     child.name = "L";
     child.flags = vcl::ObjectInline;
     root.children.push_back(child);
     const Bytes expected = Concat({
-        {'T', 'P', 'F', '0'}, Short("TForm1"), Short("Form1"),
-        Short("Left"), {2, 8},
-        Short("Height"), {3, 0xD4, 0xFE},
-        Short("Tag"), {4, 0x70, 0x11, 1, 0},
-        Short("Caption"), {6}, Short("Hi"),
-        Short("Visible"), {8},
-        Short("Font.Style"), {11}, Short("fsBold"), {0},
-        {0},                                   // end of properties
-        {0xF4}, Short("TLabel"), Short("L"), {0, 0},
-        {0},                                   // end of children
+        {'T', 'P', 'F', '0'},
+        Short("TForm1"),
+        Short("Form1"),
+        Short("Left"),
+        {2, 8},
+        Short("Height"),
+        {3, 0xD4, 0xFE},
+        Short("Tag"),
+        {4, 0x70, 0x11, 1, 0},
+        Short("Caption"),
+        {6},
+        Short("Hi"),
+        Short("Visible"),
+        {8},
+        Short("Font.Style"),
+        {11},
+        Short("fsBold"),
+        {0},
+        {0}, // end of properties
+        {0xF4},
+        Short("TLabel"),
+        Short("L"),
+        {0, 0},
+        {0}, // end of children
     });
     EXPECT_EQ(BinaryOf(root), expected);
 }

@@ -1,10 +1,10 @@
 // Reading definitions into components and writing components back: classes
 // by name, properties by name and type, sub-objects, binary properties,
 // Loaded notifications, defaults.
+#include "vcl/FormLoader.h"
 #include "DefinitionSamples.h"
 #include "vcl/ClassInfo.h"
 #include "vcl/FormBinary.h"
-#include "vcl/FormLoader.h"
 #include "vcl/FormSaver.h"
 #include "vcl/FormText.h"
 
@@ -20,9 +20,9 @@ public:
     static const vcl::ClassInfo& StaticClassInfo() {
         static const vcl::ClassInfo info(
             "TTestFont", &vcl::TPersistent::StaticClassInfo(), nullptr, [](vcl::PropertyList& p) {
-                p.IntegerOrIdent<TTestFont>("Color", "TColor", &TTestFont::Color, &TTestFont::SetColor,
-                                            -2147483640, {{"clWindowText", -2147483640},
-                                                          {"clBlue", 0xFF0000}, {"clRed", 0xFF}});
+                p.IntegerOrIdent<TTestFont>(
+                    "Color", "TColor", &TTestFont::Color, &TTestFont::SetColor, -2147483640,
+                    {{"clWindowText", -2147483640}, {"clBlue", 0xFF0000}, {"clRed", 0xFF}});
                 p.Integer<TTestFont>("Height", &TTestFont::Height, &TTestFont::SetHeight, -11);
                 p.String<TTestFont>("Name", &TTestFont::Name, &TTestFont::SetName, "MS Sans Serif");
                 p.Set<TTestFont>("Style", "TFontStyles", &TTestFont::Style, &TTestFont::SetStyle, 0,
@@ -51,13 +51,13 @@ private:
 class TTestSettings : public vcl::TPersistent {
 public:
     static const vcl::ClassInfo& StaticClassInfo() {
-        static const vcl::ClassInfo info(
-            "TTestSettings", &vcl::TPersistent::StaticClassInfo(), nullptr,
-            [](vcl::PropertyList& p) {
-                p.Boolean<TTestSettings>("CreatePath", &TTestSettings::CreatePath,
-                                         &TTestSettings::SetCreatePath, true);
-                p.Object<TTestSettings>("Font", &TTestSettings::Font);
-            });
+        static const vcl::ClassInfo info("TTestSettings", &vcl::TPersistent::StaticClassInfo(),
+                                         nullptr, [](vcl::PropertyList& p) {
+                                             p.Boolean<TTestSettings>(
+                                                 "CreatePath", &TTestSettings::CreatePath,
+                                                 &TTestSettings::SetCreatePath, true);
+                                             p.Object<TTestSettings>("Font", &TTestSettings::Font);
+                                         });
         return info;
     }
     const vcl::ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
@@ -116,10 +116,8 @@ public:
             "Blob",
             [this](vcl::ByteReader& in) {
                 vcl::ByteView all;
-                if (vcl::Error error = in.ReadBytes(in.Remaining(), all, "blob"))
-                    return error;
-                if (!all.empty() && all.data[0] == 0xEE)
-                    return vcl::Error("blob starts with EE");
+                if (vcl::Error error = in.ReadBytes(in.Remaining(), all, "blob")) return error;
+                if (!all.empty() && all.data[0] == 0xEE) return vcl::Error("blob starts with EE");
                 blob = all.ToVector();
                 return vcl::Error();
             },
@@ -252,8 +250,9 @@ TEST(FormLoader, LoadedNotificationsFollowTheWholeDefinition) {
     ASSERT_FALSE(vcl::LoadRootComponent(vcl::ByteView(definition), Registry(), form));
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->ClassName(), "TTestForm");
-    EXPECT_EQ(eventLog, (std::vector<std::string>{"set W1.Caption", "set W2.Caption", "loaded Form1",
-                                                  "loaded W1", "loaded W2", "loaded W3"}));
+    EXPECT_EQ(eventLog,
+              (std::vector<std::string>{"set W1.Caption", "set W2.Caption", "loaded Form1",
+                                        "loaded W1", "loaded W2", "loaded W3"}));
 }
 
 // Writing leaves out defaults and writes binary properties only with data;
@@ -261,15 +260,16 @@ TEST(FormLoader, LoadedNotificationsFollowTheWholeDefinition) {
 TEST(FormLoader, SavesNonDefaultSettingsOnly) {
     TTestForm form(nullptr);
     form.SetName("Form1");
-    auto& widget = static_cast<TTestWidget&>(
-        form.InsertComponent(std::make_unique<TTestWidget>(&form)));
+    auto& widget =
+        static_cast<TTestWidget&>(form.InsertComponent(std::make_unique<TTestWidget>(&form)));
     widget.SetName("W1");
     widget.Settings().Font().SetHeight(-21);
     widget.Settings().Font().SetStyle(1);
     widget.Settings().Font().SetColor(12345);
-    widget.SetCaption("Gr\xfc\xdf" "e");
-    auto& empty = static_cast<TTestWidget&>(
-        form.InsertComponent(std::make_unique<TTestWidget>(&form)));
+    widget.SetCaption("Gr\xfc\xdf"
+                      "e");
+    auto& empty =
+        static_cast<TTestWidget&>(form.InsertComponent(std::make_unique<TTestWidget>(&form)));
     empty.SetName("W2");
 
     vcl::FormObject tree;
@@ -278,7 +278,8 @@ TEST(FormLoader, SavesNonDefaultSettingsOnly) {
     ASSERT_FALSE(vcl::FormatFormText(tree, {}, text));
     EXPECT_EQ(text, "object Form1: TTestForm\n"
                     "  object W1: TTestWidget\n"
-                    "    Caption = utf8 'Gr\xc3\xbc\xc3\x9f" "e'\n"
+                    "    Caption = utf8 'Gr\xc3\xbc\xc3\x9f"
+                    "e'\n"
                     "    Settings.Font.Color = 12345\n"
                     "    Settings.Font.Height = -21\n"
                     "    Settings.Font.Style = [fsBold]\n"
@@ -290,7 +291,8 @@ TEST(FormLoader, SavesNonDefaultSettingsOnly) {
     const Bytes first = BinaryOf(tree);
     TTestForm again(nullptr);
     ASSERT_FALSE(vcl::ReadRootComponent(vcl::ByteView(first), again, Registry()));
-    EXPECT_EQ(Widget(again, "W1").Caption(), "Gr\xfc\xdf" "e");
+    EXPECT_EQ(Widget(again, "W1").Caption(), "Gr\xfc\xdf"
+                                             "e");
     vcl::ByteWriter second;
     ASSERT_FALSE(vcl::SaveRootComponent(again, second));
     EXPECT_EQ(second.Bytes(), first);
@@ -319,17 +321,20 @@ TEST(FormLoader, RefusesUnknownNamesAndWrongTypes) {
         const char* message;
     };
     const Case cases[] = {
-        {"UnknownProperty", "Width = 3", "Form1.W1.Width: unknown property \"Width\" of class TTestWidget"},
+        {"UnknownProperty", "Width = 3",
+         "Form1.W1.Width: unknown property \"Width\" of class TTestWidget"},
         {"UnknownSubProperty", "Settings.Font.Size = 3",
          "Form1.W1.Settings.Font.Size: unknown property \"Size\" of class TTestFont"},
         {"DottedThroughValue", "Left.X = 1", "\"Left\" of class TTestWidget has no properties"},
         {"ObjectSetDirectly", "Settings = 1", "\"Settings\" is an object"},
-        {"IntegerGivenText", "Left = 'x'", "Form1.W1.Left: expects a value of type Integer, found a string"},
+        {"IntegerGivenText", "Left = 'x'",
+         "Form1.W1.Left: expects a value of type Integer, found a string"},
         {"IntegerOutOfRange", "Left = 3000000000", "out of the range of Integer"},
         {"BooleanGivenInteger", "Visible = 1", "expects True or False"},
         {"UnknownEnumValue", "Align = alLeft", "'alLeft' is not a value of TAlign"},
         {"EnumGivenString", "Align = 'alTop'", "type TAlign, found a string"},
-        {"UnknownSetElement", "Settings.Font.Style = [fsHuge]", "'fsHuge' is not a value of TFontStyles"},
+        {"UnknownSetElement", "Settings.Font.Style = [fsHuge]",
+         "'fsHuge' is not a value of TFontStyles"},
         {"UnknownColour", "Settings.Font.Color = clPink", "'clPink' is not a value of TColor"},
         {"StringGivenIdent", "Caption = Hello", "type string, found a identifier"},
         {"EventGivenString", "OnClick = 'W1Click'", "expects the name of a handler"},
@@ -341,10 +346,12 @@ TEST(FormLoader, RefusesUnknownNamesAndWrongTypes) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         eventLog.clear();
-        const Bytes definition = Compile(std::string("object Form1: TTestForm\nobject W1: TTestWidget\n") +
-                                         c.body + "\nend\nend");
+        const Bytes definition =
+            Compile(std::string("object Form1: TTestForm\nobject W1: TTestWidget\n") + c.body +
+                    "\nend\nend");
         TTestForm form(nullptr);
-        const vcl::Error error = vcl::ReadRootComponent(vcl::ByteView(definition), form, Registry());
+        const vcl::Error error =
+            vcl::ReadRootComponent(vcl::ByteView(definition), form, Registry());
         ASSERT_TRUE(error);
         EXPECT_NE(error.Message().find(c.message), std::string::npos) << error.Message();
         for (const std::string& entry : eventLog)
@@ -361,7 +368,8 @@ TEST(FormLoader, RefusesTheWrongRootClass) {
 
     std::unique_ptr<vcl::TComponent> root;
     const Bytes unknown = Compile("object F: TNoSuchForm\nend");
-    const vcl::Error unknownError = vcl::LoadRootComponent(vcl::ByteView(unknown), Registry(), root);
+    const vcl::Error unknownError =
+        vcl::LoadRootComponent(vcl::ByteView(unknown), Registry(), root);
     ASSERT_TRUE(unknownError);
     EXPECT_NE(unknownError.Message().find("unknown class TNoSuchForm"), std::string::npos);
     EXPECT_EQ(root, nullptr);

@@ -1,9 +1,9 @@
 // The text form: exact round trips with the binary form, the syntax of
 // hand-written layouts, file references, pictures, and syntax errors.
+#include "vcl/FormText.h"
 #include "DefinitionSamples.h"
 #include "vcl/FormBinary.h"
 #include "vcl/FormGraphic.h"
-#include "vcl/FormText.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +52,8 @@ TEST(FormText, WritesReadableText) {
              "  Huge = 1099511627776\n",
              "  Caption = 'Installation'\n",
              "  Short = lstring 'short but long'\n",
-             "  Utf = utf8 'Sie ben\xc3\xb6tigen Unterst\xc3\xbctzung?'#13#10'Schreiben Sie uns!'\n",
+             "  Utf = utf8 'Sie ben\xc3\xb6tigen Unterst\xc3\xbctzung?'#13#10'Schreiben Sie "
+             "uns!'\n",
              "  Wide = wide 'Gr'#252#223'e '#8364\n",
              "  Color = clWhite\n",
              "  Visible = False\n",
@@ -105,9 +106,9 @@ TEST(FormText, KeywordsAndOddNamesRoundTrip) {
     FormObject root;
     root.className = "TForm1";
     root.name = "end";
-    root.properties = {{"A", FormValue::Ident("True")},   {"B", FormValue::Ident("file")},
-                       {"C", FormValue::Ident("x y")},     {"odd name", FormValue::String("")},
-                       {"end", FormValue::Integer(1)},      {"object", FormValue::SetOf({"a b"})},
+    root.properties = {{"A", FormValue::Ident("True")}, {"B", FormValue::Ident("file")},
+                       {"C", FormValue::Ident("x y")},  {"odd name", FormValue::String("")},
+                       {"end", FormValue::Integer(1)},  {"object", FormValue::SetOf({"a b"})},
                        {"E", FormValue::Ident("")}};
     const Bytes binary = BinaryOf(root);
     const std::string text = TextOf(root);
@@ -168,35 +169,36 @@ TEST(FormText, BinaryDataThroughFiles) {
     storage.type = vcl::ValueType::StoredFiles;
     storage.storedFiles = {{"a\\b.txt", vcl::BinaryData::Own({1, 2})}, {"", vcl::BinaryData()}};
     root.children[0].properties.push_back({"StoredData", storage});
-    root.properties.push_back(
-        {"Picture.Data", [] {
-             FormValue v;
-             v.type = vcl::ValueType::Graphic;
-             v.text = "TJPEGImage";
-             v.bytes = vcl::BinaryData::Own({0xFF, 0xD8});
-             return v;
-         }()});
+    root.properties.push_back({"Picture.Data", [] {
+                                   FormValue v;
+                                   v.type = vcl::ValueType::Graphic;
+                                   v.text = "TJPEGImage";
+                                   v.bytes = vcl::BinaryData::Own({0xFF, 0xD8});
+                                   return v;
+                               }()});
 
     std::map<std::string, Bytes> files;
     vcl::TextWriteOptions write;
-    write.storeFile = [&files](const std::string& name, vcl::ByteView data, std::string& reference) {
+    write.storeFile = [&files](const std::string& name, vcl::ByteView data,
+                               std::string& reference) {
         reference = "data/" + name;
         files[reference] = data.ToVector();
         return vcl::Error();
     };
     const std::string text = TextOf(root, write);
     EXPECT_TRUE(Contains(text, "  Data = file 'data/Form1.Data.bin'\n")) << text;
-    EXPECT_TRUE(Contains(text, "Picture.Data = graphic 'TJPEGImage' file 'data/Form1.Picture.Data.jpg'"))
+    EXPECT_TRUE(
+        Contains(text, "Picture.Data = graphic 'TJPEGImage' file 'data/Form1.Picture.Data.jpg'"))
         << text;
-    EXPECT_TRUE(Contains(text, "    StoredData = storage\n      'a\\b.txt' = file "
-                               "'data/Panel1.1.a\\b.txt'\n      '' = file 'data/Panel1.2.'\n    end\n"))
+    EXPECT_TRUE(Contains(text,
+                         "    StoredData = storage\n      'a\\b.txt' = file "
+                         "'data/Panel1.1.a\\b.txt'\n      '' = file 'data/Panel1.2.'\n    end\n"))
         << text;
 
     vcl::TextReadOptions read;
     read.loadFile = [&files](const std::string& reference, vcl::BinaryData& data) {
         auto found = files.find(reference);
-        if (found == files.end())
-            return vcl::Error("no file " + reference);
+        if (found == files.end()) return vcl::Error("no file " + reference);
         data = vcl::BinaryData::Own(found->second);
         return vcl::Error();
     };
@@ -228,8 +230,8 @@ TEST(FormText, PicturesEncodeAsClassNameLengthAndData) {
 }
 
 TEST(FormText, MalformedPictureDataStaysBinary) {
-    for (const Bytes& bytes : {Bytes{}, Bytes{3, 'T', 'a', 'b', 9, 0, 0, 0, 1},
-                               Bytes{3, '1', 'a', 'b', 0, 0, 0, 0}}) {
+    for (const Bytes& bytes :
+         {Bytes{}, Bytes{3, 'T', 'a', 'b', 9, 0, 0, 0, 1}, Bytes{3, '1', 'a', 'b', 0, 0, 0, 0}}) {
         FormObject root;
         root.className = "T";
         root.properties = {{"Picture.Data", FormValue::Binary(vcl::BinaryData::Own(bytes))}};

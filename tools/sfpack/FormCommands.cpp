@@ -25,12 +25,11 @@ namespace {
 std::string SafeFileName(const std::string& suggested) {
     std::string name;
     for (char c : suggested) {
-        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                           c == '.' || c == '-' || c == '_';
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                           (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '_';
         name += plain ? c : '_';
     }
-    if (name.empty() || name[0] == '.')
-        name.insert(0, "_");
+    if (name.empty() || name[0] == '.') name.insert(0, "_");
     return name;
 }
 
@@ -55,15 +54,15 @@ private:
 } // namespace
 
 int RunFormCompile(const Args& args) {
-    if (args.size() != 2)
-        throw UsageError("expected 2 arguments");
+    if (args.size() != 2) throw UsageError("expected 2 arguments");
     const std::vector<uint8_t> bytes = ReadWholeFile(args[0], acsf::MaxStreamInput);
     const std::string text(bytes.begin(), bytes.end());
     const fs::path base = fs::path(args[0]).parent_path();
 
     vcl::TextReadOptions options;
     options.loadFile = [&base](const std::string& reference, vcl::BinaryData& data) {
-        const fs::path path = fs::path(reference).is_absolute() ? fs::path(reference) : base / reference;
+        const fs::path path =
+            fs::path(reference).is_absolute() ? fs::path(reference) : base / reference;
         try {
             data = vcl::BinaryData::Own(ReadWholeFile(path.string(), acsf::MaxStreamInput));
         } catch (const ToolError& error) {
@@ -86,8 +85,7 @@ int RunFormCompile(const Args& args) {
 }
 
 int RunFormDump(const Args& args) {
-    if (args.size() != 1 && args.size() != 2)
-        throw UsageError("expected 1 or 2 arguments");
+    if (args.size() != 1 && args.size() != 2) throw UsageError("expected 1 or 2 arguments");
     const InputFile input = ReadInputFile(args[0]);
     vcl::FormObject root = ReadDefinition(input);
     vcl::DecodeGraphicValues(root);
@@ -110,7 +108,8 @@ int RunFormDump(const Args& args) {
     DataFileNames names(textPath.filename().string());
     std::vector<std::pair<std::string, vcl::ByteView>> dataFiles;
     vcl::TextWriteOptions options;
-    options.storeFile = [&](const std::string& suggested, vcl::ByteView data, std::string& reference) {
+    options.storeFile = [&](const std::string& suggested, vcl::ByteView data,
+                            std::string& reference) {
         reference = names.Next(suggested);
         dataFiles.emplace_back(reference, data);
         return vcl::Error();

@@ -27,14 +27,12 @@ public:
 
     vcl::Error U16(size_t offset, uint16_t& value, const char* what) const {
         vcl::ByteReader in(image_);
-        if (vcl::Error error = in.Skip(offset, what))
-            return error;
+        if (vcl::Error error = in.Skip(offset, what)) return error;
         return in.ReadU16(value, what);
     }
     vcl::Error U32(size_t offset, uint32_t& value, const char* what) const {
         vcl::ByteReader in(image_);
-        if (vcl::Error error = in.Skip(offset, what))
-            return error;
+        if (vcl::Error error = in.Skip(offset, what)) return error;
         return in.ReadU32(value, what);
     }
     size_t Size() const { return image_.size; }
@@ -52,8 +50,7 @@ public:
     explicit ResourceFinder(vcl::ByteView image) : in_(image) {}
 
     vcl::Error Find(const std::string& name, vcl::ByteView& data) {
-        if (vcl::Error error = ReadHeaders())
-            return error;
+        if (vcl::Error error = ReadHeaders()) return error;
         if (resourceRva_ == 0 || resourceSize_ == 0)
             return vcl::Error("the program has no resources");
         uint32_t typeDirectory = 0;
@@ -73,27 +70,21 @@ private:
 
     vcl::Error ReadHeaders() {
         uint16_t mz = 0;
-        if (vcl::Error error = in_.U16(0, mz, "DOS header"))
-            return error;
-        if (mz != 0x5A4D)
-            return vcl::Error("not a Windows program: no \"MZ\" header");
+        if (vcl::Error error = in_.U16(0, mz, "DOS header")) return error;
+        if (mz != 0x5A4D) return vcl::Error("not a Windows program: no \"MZ\" header");
         uint32_t peOffset = 0;
-        if (vcl::Error error = in_.U32(0x3C, peOffset, "PE header offset"))
-            return error;
+        if (vcl::Error error = in_.U32(0x3C, peOffset, "PE header offset")) return error;
         uint32_t signature = 0;
-        if (vcl::Error error = in_.U32(peOffset, signature, "PE signature"))
-            return error;
+        if (vcl::Error error = in_.U32(peOffset, signature, "PE signature")) return error;
         if (signature != 0x00004550)
             return vcl::Error("not a Windows program: no \"PE\" signature");
         const size_t coff = size_t{peOffset} + 4;
         uint16_t sectionCount = 0, optionalSize = 0, magic = 0;
-        if (vcl::Error error = in_.U16(coff + 2, sectionCount, "section count"))
-            return error;
+        if (vcl::Error error = in_.U16(coff + 2, sectionCount, "section count")) return error;
         if (vcl::Error error = in_.U16(coff + 16, optionalSize, "optional header size"))
             return error;
         const size_t optional = coff + 20;
-        if (vcl::Error error = in_.U16(optional, magic, "optional header"))
-            return error;
+        if (vcl::Error error = in_.U16(optional, magic, "optional header")) return error;
         size_t directories = 0, countField = 0;
         if (magic == 0x10B) {
             countField = 92, directories = 96;
@@ -107,7 +98,8 @@ private:
             return error;
         const size_t resourceField = directories + 8 * ResourceDirectoryIndex;
         if (directoryCount > ResourceDirectoryIndex && resourceField + 8 <= optionalSize) {
-            if (vcl::Error error = in_.U32(optional + resourceField, resourceRva_, "resource directory"))
+            if (vcl::Error error =
+                    in_.U32(optional + resourceField, resourceRva_, "resource directory"))
                 return error;
             if (vcl::Error error =
                     in_.U32(optional + resourceField + 4, resourceSize_, "resource directory"))
@@ -136,11 +128,9 @@ private:
     // data in the file.
     vcl::Error RvaToOffset(uint32_t rva, uint32_t count, size_t& offset, const char* what) const {
         for (const Section& section : sections_) {
-            if (rva < section.virtualAddress)
-                continue;
+            if (rva < section.virtualAddress) continue;
             const uint64_t into = uint64_t{rva} - section.virtualAddress;
-            if (into >= std::max(section.virtualSize, section.rawSize))
-                continue;
+            if (into >= std::max(section.virtualSize, section.rawSize)) continue;
             if (into + count > section.rawSize ||
                 uint64_t{section.rawOffset} + into + count > in_.Size())
                 return vcl::Error(std::string("the ") + what + " lies outside the file");
@@ -153,15 +143,13 @@ private:
     // Offsets inside the resource directory are relative to its start.
     vcl::Error DirectoryU32(uint32_t relative, uint32_t& value, const char* what) const {
         size_t offset = 0;
-        if (vcl::Error error = DirectoryOffset(relative, 4, offset, what))
-            return error;
+        if (vcl::Error error = DirectoryOffset(relative, 4, offset, what)) return error;
         return in_.U32(offset, value, what);
     }
 
     vcl::Error DirectoryU16(uint32_t relative, uint16_t& value, const char* what) const {
         size_t offset = 0;
-        if (vcl::Error error = DirectoryOffset(relative, 2, offset, what))
-            return error;
+        if (vcl::Error error = DirectoryOffset(relative, 2, offset, what)) return error;
         return in_.U16(offset, value, what);
     }
 
@@ -183,21 +171,17 @@ private:
     Match ByName(const std::string& name) const {
         return [this, name](uint32_t field, bool& matches) {
             matches = false;
-            if ((field & HighBit) == 0)
-                return vcl::Error();
+            if ((field & HighBit) == 0) return vcl::Error();
             const uint32_t at = field & ~HighBit;
             uint16_t length = 0;
-            if (vcl::Error error = DirectoryU16(at, length, "resource name"))
-                return error;
-            if (length != name.size())
-                return vcl::Error();
+            if (vcl::Error error = DirectoryU16(at, length, "resource name")) return error;
+            if (length != name.size()) return vcl::Error();
             std::vector<uint16_t> units(length);
             for (uint32_t i = 0; i < length; ++i)
                 if (vcl::Error error = DirectoryU16(at + 2 + 2 * i, units[i], "resource name"))
                     return error;
             for (uint32_t i = 0; i < length; ++i)
-                if (Upper(units[i]) != Upper(static_cast<uint8_t>(name[i])))
-                    return vcl::Error();
+                if (Upper(units[i]) != Upper(static_cast<uint8_t>(name[i]))) return vcl::Error();
             matches = true;
             return vcl::Error();
         };
@@ -232,10 +216,8 @@ private:
             if (vcl::Error error = DirectoryU32(entry + 4, dataField, "resource directory entry"))
                 return error;
             bool matches = false;
-            if (vcl::Error error = match(nameField, matches))
-                return error;
-            if (!matches)
-                continue;
+            if (vcl::Error error = match(nameField, matches)) return error;
+            if (!matches) continue;
             if (((dataField & HighBit) != 0) != wantDirectory)
                 return vcl::Error("malformed resource directory");
             target = dataField & ~HighBit;
@@ -248,13 +230,10 @@ private:
 
     vcl::Error ReadDataEntry(uint32_t entry, vcl::ByteView& data) const {
         uint32_t rva = 0, size = 0;
-        if (vcl::Error error = DirectoryU32(entry, rva, "resource data entry"))
-            return error;
-        if (vcl::Error error = DirectoryU32(entry + 4, size, "resource data entry"))
-            return error;
+        if (vcl::Error error = DirectoryU32(entry, rva, "resource data entry")) return error;
+        if (vcl::Error error = DirectoryU32(entry + 4, size, "resource data entry")) return error;
         size_t offset = 0;
-        if (vcl::Error error = RvaToOffset(rva, size, offset, "resource data"))
-            return error;
+        if (vcl::Error error = RvaToOffset(rva, size, offset, "resource data")) return error;
         data = in_.Slice(offset, size);
         return vcl::Error();
     }

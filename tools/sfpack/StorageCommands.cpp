@@ -25,10 +25,8 @@ void SplitStoreArgument(const std::string& argument, std::string& name, std::str
         name = argument.substr(0, equals);
         path = argument.substr(equals + 1);
     }
-    if (name.empty())
-        throw UsageError("'" + argument + "' gives no stored name");
-    if (path.empty())
-        throw UsageError("'" + argument + "' gives no file");
+    if (name.empty()) throw UsageError("'" + argument + "' gives no stored name");
+    if (path.empty()) throw UsageError("'" + argument + "' gives no file");
 }
 
 std::string Plural(size_t count, const char* word) {
@@ -45,8 +43,7 @@ void ListStorage(const ac::TacFileStorage& storage, const std::string& lead,
     out += lead + (storage.SignatureFound() ? "signed" : "unsigned") + " layout, " +
            Plural(storage.Files().Count(), "file") + ", " + std::to_string(storage.DataSize()) +
            " bytes\n";
-    if (storage.Files().Count() == 0)
-        return;
+    if (storage.Files().Count() == 0) return;
     out += indent + "  " + Column("unpacked", 10) + "  " + Column("packed", 10) + "  name\n";
     for (int i = 0; i < storage.Files().Count(); ++i) {
         const ac::TStoredFile& file = *storage.Files().Items(i);
@@ -59,7 +56,8 @@ void ListStorage(const ac::TacFileStorage& storage, const std::string& lead,
 
 void ListObject(const vcl::FormObject& object, const std::vector<FoundStorage>& storages,
                 size_t& next, const std::string& indent, std::string& out) {
-    out += indent + (object.name.empty() ? "(unnamed)" : object.name) + ": " + object.className + "\n";
+    out +=
+        indent + (object.name.empty() ? "(unnamed)" : object.name) + ": " + object.className + "\n";
     for (const vcl::FormProperty& property : object.properties) {
         if (!IsStoredDataProperty(property.name) || property.value.type != vcl::ValueType::Binary)
             continue;
@@ -73,8 +71,7 @@ void ListObject(const vcl::FormObject& object, const std::vector<FoundStorage>& 
 } // namespace
 
 int RunStore(const Args& args) {
-    if (args.size() < 2)
-        throw UsageError("expected an output file and at least one file to store");
+    if (args.size() < 2) throw UsageError("expected an output file and at least one file to store");
     ac::TacFileStorage storage(nullptr);
     for (size_t i = 1; i < args.size(); ++i) {
         std::string name, path;
@@ -84,15 +81,13 @@ int RunStore(const Args& args) {
             throw ToolError("'" + path + "': " + error.Message());
     }
     vcl::ByteWriter stream;
-    if (vcl::Error error = storage.WriteStoredData(stream))
-        throw ToolError(error.Message());
+    if (vcl::Error error = storage.WriteStoredData(stream)) throw ToolError(error.Message());
     WriteFileAtomically(args[0], stream.Bytes().data(), stream.Size());
     return ExitOk;
 }
 
 int RunList(const Args& args) {
-    if (args.size() != 1)
-        throw UsageError("expected 1 argument");
+    if (args.size() != 1) throw UsageError("expected 1 argument");
     const InputFile input = ReadInputFile(args[0]);
     const std::vector<FoundStorage> storages = ReadStorages(input);
     std::string out;
@@ -111,8 +106,7 @@ int RunList(const Args& args) {
 }
 
 int RunExtract(const Args& args) {
-    if (args.size() != 2)
-        throw UsageError("expected 2 arguments");
+    if (args.size() != 2) throw UsageError("expected 2 arguments");
     const InputFile input = ReadInputFile(args[0]);
     const std::vector<FoundStorage> storages = ReadStorages(input);
 

@@ -22,7 +22,8 @@ void CollectStorages(const vcl::FormObject& object, const std::string& path,
         if (!IsStoredDataProperty(property.name) || property.value.type != vcl::ValueType::Binary)
             continue;
         const std::string where = object.name + "." + property.name;
-        found.push_back(FoundStorage{where, ReadStorage(property.value.bytes.Bytes(), path + ": " + where)});
+        found.push_back(
+            FoundStorage{where, ReadStorage(property.value.bytes.Bytes(), path + ": " + where)});
     }
     for (const vcl::FormObject& child : object.children)
         CollectStorages(child, path, found);

@@ -10,7 +10,7 @@ bin=$(readlink -f "$1")
 prefix=$(readlink -m "$2")
 case_name=$3
 
-source "$(dirname "$(readlink -f "$0")")/../../scripts/lib/common.sh"
+source "$(dirname "$(readlink -f "$0")")/../../../scripts/lib/common.sh"
 
 probe=$bin/launcher_probe.exe
 launcher=$bin/launcher.exe
@@ -39,7 +39,10 @@ cleanup() {
     if [ -n "${launcher_pid:-}" ] && kill -0 "$launcher_pid" 2>/dev/null; then
         kill "$launcher_pid" 2>/dev/null
     fi
-    [ -n "${temp_dir:-}" ] && chmod u+w "$temp_dir" 2>/dev/null
+    if [ -n "${temp_dir:-}" ] && [ -d "$temp_dir.saved" ]; then
+        rm -f "$temp_dir"
+        mv "$temp_dir.saved" "$temp_dir"
+    fi
     if [ -n "${WINEPREFIX:-}" ]; then
         wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1
         wine reg delete 'HKCU\Software\Wine\Explorer\Desktops' /v Default /f >/dev/null 2>&1
@@ -69,7 +72,12 @@ fi
 ql_wine_stop_server "$prefix"
 ql_wine_start_server "$prefix" || { echo "no Wine"; exit 1; }
 
-temp_dir=$prefix/drive_c/users/$(id -un)/AppData/Local/Temp
+# The temporary folder as Windows programs of the prefix see it.
+temp_dir=$(readlink -m "$(winepath -u "$(wine cmd /c echo %TEMP% 2>/dev/null | tr -d '\r')" 2>/dev/null)")
+case $temp_dir in
+    "$prefix"/drive_c/*) ;;
+    *) echo "cannot find the prefix's temporary folder (got '$temp_dir')"; exit 1 ;;
+esac
 mkdir -p "$temp_dir"
 setup_path=$temp_dir/qv_quietlocksetup_full.exe
 rm -f "$setup_path"
@@ -150,14 +158,19 @@ existing)
     check "existing file still there after exit" same_bytes "$work/before" "$setup_path"
     ;;
 readonly)
-    chmod a-w "$temp_dir"
+    # Permission bits do not stop root, so the folder is swapped for a link
+    # to a folder that nobody can write in.
+    mv "$temp_dir" "$temp_dir.saved"
+    ln -s /proc/1 "$temp_dir"
+    touch "$temp_dir/.probe" 2>/dev/null && fail "the temporary folder is still writable"
     start 1 "$launcher"
     window || fail "no window"
     check "window shown" equal "$(field client 3)x$(field client 4)" 667x250
-    check "no message box" absent "$(wine "$probe" box Anwendungsfehler 500 | grep '^text')"
+    check "no message box" equal "$(wine "$probe" box Anwendungsfehler 500 | grep '^text')" ""
     check "nothing written" absent "$setup_path"
     finish
-    chmod u+w "$temp_dir"
+    rm -f "$temp_dir"
+    mv "$temp_dir.saved" "$temp_dir"
     check "exit code 0" equal "$exit_code" 0
     ;;
 maximized | minimized)

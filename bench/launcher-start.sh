@@ -25,17 +25,22 @@ ql_wine_env "$prefix"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-measure() {  # PROGRAM -> lines "ms kb"
-    local i
-    wine "$bin/launcher_probe.exe" measure "$bin/$1" Installation >/dev/null 2>&1 # warm-up
-    for i in $(seq 1 "$runs"); do
-        wine "$bin/launcher_probe.exe" measure "$bin/$1" Installation 2>/dev/null |
-            tr -d '\r' | awk '$1 == "visible_ms" { print $2, $4 }'
-    done
+# One run of PROGRAM: "ms kb".
+measure_once() {
+    wine "$bin/launcher_probe.exe" measure "$bin/$1" Installation 2>/dev/null |
+        tr -d '\r' | awk '$1 == "visible_ms" { print $2, $4 }'
 }
 
-measure launcher_baseline.exe >"$QL_XVFB_DIR/baseline"
-measure launcher.exe >"$QL_XVFB_DIR/launcher"
+# Warm-up, then the two programs in turns, so that neither gets the colder
+# Wine.
+measure_once launcher_baseline.exe >/dev/null
+measure_once launcher.exe >/dev/null
+: >"$QL_XVFB_DIR/baseline"
+: >"$QL_XVFB_DIR/launcher"
+for i in $(seq 1 "$runs"); do
+    measure_once launcher_baseline.exe >>"$QL_XVFB_DIR/baseline"
+    measure_once launcher.exe >>"$QL_XVFB_DIR/launcher"
+done
 copy_dir=$(mktemp -d)
 for i in $(seq 1 "$runs"); do
     t0=$(date +%s%N)

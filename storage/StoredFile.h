@@ -42,6 +42,15 @@ public:
     // hold the same bytes afterwards.
     vcl::Error WriteToStream(vcl::ByteWriter& out);
 
+    // Writes the contents to `path`, raising the storage's OnExtract (which
+    // may veto) and OnExtracted, with the storage's owner as Sender. With
+    // `createPath` the missing folders along `path` are created first. A file
+    // whose contents cannot be written in full is deleted again. False when
+    // the file could not be created or written; true otherwise, also when
+    // vetoed. A written file is remembered for the removal pass while the
+    // storage's RemoveOnTerminate is set. In StorageExtraction.cpp.
+    virtual bool Extract(const std::string& path, bool createPath);
+
 private:
     vcl::Error ReadPackedContents(vcl::ByteReader& in);
     vcl::Error ReadRawContents(vcl::ByteReader& in);

@@ -18,6 +18,7 @@ const vcl::ClassInfo& TacFileStorage::StaticClassInfo() {
     static const vcl::ClassInfo info(
         "TacFileStorage", &TacComponent::StaticClassInfo(), vcl::CreateComponentOf<TacFileStorage>,
         [](vcl::PropertyList& p) {
+            p.Object<TacFileStorage, TAutoExtract>("AutoExtract", &TacFileStorage::AutoExtract);
             p.Cardinal<TacFileStorage>("Count", &TacFileStorage::Count, &TacFileStorage::SetCount,
                                        0, vcl::StoreMode::Never);
             p.Cardinal<TacFileStorage>("DataSize", &TacFileStorage::DataSize,

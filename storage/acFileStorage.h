@@ -12,6 +12,8 @@
 // (StorageExtraction.cpp).
 #pragma once
 
+#include "AutoExtract.h"
+#include "ExtractionSystem.h"
 #include "StoredFile.h"
 #include "acClasses.h"
 
@@ -48,6 +50,17 @@ public:
     // Assignments are ignored.
     uint32_t DataSize() const;
     void SetDataSize(uint32_t) {}
+
+    // The automatic-extraction settings ("AutoExtract.Enabled",
+    // "AutoExtract.ExtractTo.ToplevelDir", ...).
+    TAutoExtract& AutoExtract() { return autoExtract_; }
+    const TAutoExtract& AutoExtract() const { return autoExtract_; }
+
+    // What the extraction and removal passes write to and delete from;
+    // DefaultExtractionSystem() unless replaced, null for none (then the
+    // passes do nothing).
+    ExtractionSystem* GetExtractionSystem() const { return extractionSystem_; }
+    void SetExtractionSystem(ExtractionSystem* system) { extractionSystem_ = system; }
 
     TacObjectList<TStoredFile>& Files() { return files_; }
     const TacObjectList<TStoredFile>& Files() const { return files_; }
@@ -86,6 +99,9 @@ private:
     void RunExtractionPass();
     void RunRemovalPass();
 
+    // Declared first: the settings outlive the files and the paths.
+    TAutoExtract autoExtract_{this};
+    ExtractionSystem* extractionSystem_ = DefaultExtractionSystem();
     TacObjectList<TStoredFile> files_{true};
     std::vector<std::string> extractedFiles_;
     std::string onExtractName_;

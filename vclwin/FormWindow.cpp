@@ -231,8 +231,8 @@ LRESULT FormWindow::HandleMessage(HWND handle, UINT message, WPARAM wParam, LPAR
         OnLeftButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_ACTIVATE:
-        OnActivate(wParam);
-        return 0;
+        if (OnActivate(wParam)) return 0;
+        break;
     case WM_GETMINMAXINFO:
         OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
@@ -324,9 +324,12 @@ void FormWindow::OnLeftButtonUp(POINT point) {
     if (GraphicControlAt(point) == pressed && pressed->Enabled()) RunClick(*pressed);
 }
 
-void FormWindow::OnActivate(WPARAM wParam) {
-    if (LOWORD(wParam) == WA_INACTIVE) return;
-    if (HWND child = ChildOf(form_.FirstFocusable())) ::SetFocus(child);
+bool FormWindow::OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) return false;
+    HWND child = ChildOf(form_.FirstFocusable());
+    if (!child) return false; // nothing to focus: the window itself takes it
+    ::SetFocus(child);
+    return true;
 }
 
 void FormWindow::OnGetMinMaxInfo(MINMAXINFO& info) const {

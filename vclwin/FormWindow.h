@@ -55,7 +55,8 @@ private:
     void OnMouseLeave();
     void OnLeftButtonDown(POINT point);
     void OnLeftButtonUp(POINT point);
-    void OnActivate(WPARAM wParam);
+    // Gives the focus to the first focusable control; false if there is none.
+    bool OnActivate(WPARAM wParam);
     void OnGetMinMaxInfo(MINMAXINFO& info) const;
     void OnDestroy();
 

@@ -10,7 +10,12 @@
 #   ql_wine_env PREFIX   exports WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES for PREFIX
 #   ql_wine_start_server PREFIX
 #                        creates PREFIX if needed and starts one persistent
-#                        wineserver for it; ql_cleanup shuts it down
+#                        wineserver for it (or uses the persistent one that
+#                        runs already); ql_cleanup shuts down what it started
+#   ql_wine_stop_server PREFIX
+#                        shuts down PREFIX's server, whoever started it
+#   ql_wine_server_state PREFIX
+#                        "persistent", "transient" or "none"
 #   ql_cleanup           ends what the helpers above started (call it from a trap)
 
 QL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -48,9 +53,9 @@ ql_start_display() {
     fi
     QL_XVFB_DIR=$(mktemp -d /tmp/ql-xvfb.XXXXXX)
     local screen=${QL_XVFB_SCREEN:-1280x1024x24}
-    # Own session and process group (setsid): a Ctrl-C in the terminal reaches
-    # only the script, whose trap then ends Xvfb by its PID.
-    setsid Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset \
+    # Started directly (no wrapper such as setsid, which may fork), so that $!
+    # is Xvfb's own PID, which ql_stop_display ends.
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset \
         3>"$QL_XVFB_DIR/display" >"$QL_XVFB_DIR/xvfb.log" 2>&1 </dev/null &
     QL_XVFB_PID=$!
     local i
@@ -99,6 +104,27 @@ ql_wine_env() {
     export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree=;mshtml="}
 }
 
+# ql_wine_server_state PREFIX: "persistent" when a wineserver started with
+# -p (other than -p0) serves PREFIX, "transient" when another one does (it
+# ends a few seconds after its last program), "none" otherwise. A server is
+# recognised by its working folder, which Wine names after the prefix's
+# device and inode numbers.
+ql_wine_server_state() {
+    local prefix=$1 id pid args state=none
+    [ -d "$prefix" ] || { echo none; return 0; }
+    id=server-$(stat -L -c '%d %i' "$prefix" | awk '{ printf "%x-%x", $1, $2 }')
+    for pid in $(pgrep -f '(^|/)wineserver(64)?( |$)' 2>/dev/null); do
+        [ "$(basename "$(readlink "/proc/$pid/cwd" 2>/dev/null)")" = "$id" ] || continue
+        args=$(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)
+        if grep -Eq '(^| )(-p|--persistent)(=?[1-9][0-9]*)?( |$)' <<<"$args"; then
+            echo persistent
+            return 0
+        fi
+        state=transient
+    done
+    echo "$state"
+}
+
 # ql_wine_start_server PREFIX: the prefix is created first (by wine-exec, with
 # no persistent server around), then one persistent server serves every Wine
 # program of the run. Its persistence is bounded (QL_WINESERVER_LINGER
@@ -110,18 +136,28 @@ ql_wine_env() {
 # server does. Whatever standard output they inherit stays open: had a test
 # program started them, ctest would wait for its output pipe until the test
 # timed out. So a first, silent program starts them here, with /dev/null.
+#
+# When a persistent server of the prefix is already running (scripts/test
+# started one and a test script asks again), it is used as it is: nothing is
+# started, and ql_cleanup leaves it to whoever started it.
 ql_wine_start_server() {
-    local prefix=$1
+    local prefix=$1 state
     "$QL_ROOT/scripts/wine-exec" "$prefix" || return 1
+    state=$(ql_wine_server_state "$prefix")
+    if [ "$state" = persistent ]; then
+        (
+            ql_wine_env "$prefix"
+            timeout 120 wine cmd.exe /c exit 0 </dev/null >/dev/null 2>&1
+        )
+        return 0
+    fi
     (
         ql_wine_env "$prefix"
-        # A server of this prefix may still be running: the one that created
-        # it (it lingers a few seconds) or one left by an interrupted run.
-        # "wineserver -p" fails while another server runs, so wait for it to
-        # end, and end it when it does not.
-        if ! timeout 30 wineserver -w >/dev/null 2>&1; then
+        # A transient server (the last program ended a moment ago) ends by
+        # itself within seconds; "wineserver -p" fails while it runs.
+        if [ "$state" = transient ] && ! timeout 15 wineserver -w >/dev/null 2>&1; then
             wineserver -k >/dev/null 2>&1
-            timeout 30 wineserver -w >/dev/null 2>&1
+            timeout 15 wineserver -w >/dev/null 2>&1
         fi
         wineserver -p"${QL_WINESERVER_LINGER:-600}" || exit 1
         timeout 120 wine cmd.exe /c exit 0 </dev/null >/dev/null 2>&1 || exit 1

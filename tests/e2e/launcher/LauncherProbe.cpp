@@ -166,8 +166,7 @@ int Measure(const char* program, const char* title) {
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
-    if (window)
-        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (window) PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     WaitForSingleObject(process.hProcess, 30000);
     PROCESS_MEMORY_COUNTERS after{};
     after.cb = sizeof after;
@@ -176,9 +175,9 @@ int Measure(const char* program, const char* title) {
         memory = after;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    if (!window)
-        return 1;
-    const double ms = 1000.0 * double(visible.QuadPart - started.QuadPart) / double(frequency.QuadPart);
+    if (!window) return 1;
+    const double ms =
+        1000.0 * double(visible.QuadPart - started.QuadPart) / double(frequency.QuadPart);
     std::printf("visible_ms %.1f peak_private_kb %llu peak_working_set_kb %llu\n", ms,
                 static_cast<unsigned long long>(memory.PeakPagefileUsage / 1024),
                 static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
@@ -207,12 +206,12 @@ int main(int argc, char** argv) {
     if (command == "window" && argc == 4)
         return Window(argv[2], static_cast<DWORD>(std::atoi(argv[3])));
     if (command == "close" && argc == 3) return Close(argv[2]);
-    if (command == "measure" && argc == 4)
-        return Measure(argv[2], argv[3]);
+    if (command == "measure" && argc == 4) return Measure(argv[2], argv[3]);
     if (command == "click" && argc == 3) return Click(argv[2]);
     if (command == "enter" && argc == 3) return Enter(argv[2]);
     if (command == "box" && argc == 4) return Box(argv[2], static_cast<DWORD>(std::atoi(argv[3])));
-    std::fprintf(stderr, "usage: launcher-probe start SHOW PROGRAM | window TITLE MS | "
-                         "close TITLE | enter TITLE | click TITLE | measure PROGRAM TITLE | box TITLE MS\n");
+    std::fprintf(
+        stderr, "usage: launcher-probe start SHOW PROGRAM | window TITLE MS | "
+                "close TITLE | enter TITLE | click TITLE | measure PROGRAM TITLE | box TITLE MS\n");
     return 2;
 }

@@ -1,5 +1,8 @@
 #include "acURLLabel.h"
 
+#include "syshelp/MailLaunch.h"
+#include "syshelp/WebLaunch.h"
+
 namespace vcl {
 namespace {
 
@@ -149,6 +152,18 @@ const TFont& TacURLLabel::DrawingFont() const {
 
 TCursor TacURLLabel::CurrentCursor() const {
     return state_ == LinkState::Pressed ? cursorClick_ : Cursor();
+}
+
+void TacURLLabel::ClickLink(acutils::Shell& shell, acutils::RegistryReader& registry) {
+    Click();
+    if (kind_ == TacURLKind::ukEmail) {
+        const std::string& address = email_.Address().empty() ? Caption() : email_.Address();
+        acutils::OpenMailURL(address, email_.Name(), email_.Subject(), email_.Message(),
+                             email_.CarbonCopy(), email_.BlindCarbonCopy(), shell);
+    } else {
+        const std::string& address = url_.empty() ? Caption() : url_;
+        acutils::OpenURL(address, urlInNewWindow_, acutils::ShowNormal, shell, registry);
+    }
 }
 
 } // namespace vcl

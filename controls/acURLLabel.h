@@ -7,6 +7,11 @@
 
 #include "Label.h"
 
+namespace acutils {
+class RegistryReader;
+class Shell;
+} // namespace acutils
+
 namespace vcl {
 
 // A font variant of the link: only its colour and style differ from Font.
@@ -145,6 +150,13 @@ public:
     const TFont& DrawingFont() const override;
     // The cursor over the label in its current state.
     TCursor CurrentCursor() const;
+
+    // A click on the link: OnClick first, then the link opens by its kind.
+    // ukEmail asks for a mail to Email.Address (the caption when that is
+    // empty) with the other Email settings; ukWWW opens URL (or the
+    // caption) with URLInNewWindow and SW_SHOWNORMAL. The shell's answer is
+    // not looked at.
+    void ClickLink(acutils::Shell& shell, acutils::RegistryReader& registry);
 
 private:
     void FontFor(LinkState state, TFont& font) const;

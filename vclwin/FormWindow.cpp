@@ -4,6 +4,8 @@
 #include "WinText.h"
 
 #include "controls/acURLLabel.h"
+#include "syshelp/RegistryReader.h"
+#include "syshelp/Shell.h"
 
 #include <windowsx.h>
 
@@ -225,10 +227,27 @@ LRESULT FormWindow::HandleMessage(HWND handle, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        OnLeftButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        OnButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, MK_LBUTTON);
+        return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        OnButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, MK_RBUTTON);
+        break; // the system still sends its context-menu message
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        OnButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, MK_MBUTTON);
         return 0;
     case WM_LBUTTONUP:
-        OnLeftButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        OnButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, MK_LBUTTON);
+        return 0;
+    case WM_RBUTTONUP:
+        OnButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, MK_RBUTTON);
+        break;
+    case WM_MBUTTONUP:
+        OnButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, MK_MBUTTON);
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != handle) OnCaptureLost();
         return 0;
     case WM_ACTIVATE:
         if (OnActivate(wParam)) return 0;
@@ -307,21 +326,31 @@ void FormWindow::OnMouseLeave() {
     SetHovered(nullptr);
 }
 
-void FormWindow::OnLeftButtonDown(POINT point) {
+void FormWindow::OnButtonDown(POINT point, UINT button) {
+    if (pressed_) return; // another button already holds a control
     pressed_ = GraphicControlAt(point);
     if (!pressed_) return;
+    pressedButton_ = button;
     ::SetCapture(window_.Get());
     UpdateLinkState(pressed_);
 }
 
-void FormWindow::OnLeftButtonUp(POINT point) {
+void FormWindow::OnButtonUp(POINT point, UINT button) {
+    if (!pressed_ || button != pressedButton_) return;
     vcl::TControl* pressed = pressed_;
     pressed_ = nullptr;
+    // Cleared first: releasing the capture sends WM_CAPTURECHANGED.
     if (::GetCapture() == window_.Get()) ::ReleaseCapture();
-    if (!pressed) return;
     UpdateLinkState(pressed);
-    // A click is a press and a release on the same control.
-    if (GraphicControlAt(point) == pressed && pressed->Enabled()) RunClick(*pressed);
+    // A click is a press and a release of the left button on the same control.
+    if (button == MK_LBUTTON && GraphicControlAt(point) == pressed && pressed->Enabled())
+        RunClick(*pressed);
+}
+
+void FormWindow::OnCaptureLost() {
+    vcl::TControl* pressed = pressed_;
+    pressed_ = nullptr;
+    if (pressed) UpdateLinkState(pressed);
 }
 
 bool FormWindow::OnActivate(WPARAM wParam) {
@@ -386,7 +415,11 @@ void FormWindow::Invalidate(const vcl::TControl& control) {
 
 void FormWindow::RunClick(vcl::TControl& control) {
     try {
-        control.Click();
+        // A link opens itself after its OnClick, through the system's shell.
+        if (auto* link = dynamic_cast<vcl::TacURLLabel*>(&control))
+            link->ClickLink(acutils::SystemShell(), acutils::SystemRegistry());
+        else
+            control.Click();
     } catch (const std::exception& exception) {
         if (OnHandlerError) OnHandlerError(exception.what());
     } catch (...) {

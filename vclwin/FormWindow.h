@@ -53,8 +53,11 @@ private:
     bool OnSetCursor(WPARAM wParam, LPARAM lParam);
     void OnMouseMove(POINT point);
     void OnMouseLeave();
-    void OnLeftButtonDown(POINT point);
-    void OnLeftButtonUp(POINT point);
+    // Any button held on a graphic control presses it (a link shows its
+    // click look); a click is the left button let go over the same control.
+    void OnButtonDown(POINT point, UINT button);
+    void OnButtonUp(POINT point, UINT button);
+    void OnCaptureLost();
     // Gives the focus to the first focusable control; false if there is none.
     bool OnActivate(WPARAM wParam);
     void OnGetMinMaxInfo(MINMAXINFO& info) const;
@@ -80,6 +83,7 @@ private:
     std::vector<std::unique_ptr<Button>> buttons_;
     vcl::TControl* hovered_ = nullptr;
     vcl::TControl* pressed_ = nullptr;
+    UINT pressedButton_ = 0; // MK_LBUTTON, MK_RBUTTON or MK_MBUTTON
     bool trackingLeave_ = false;
     SIZE designedSize_{0, 0};
 };

@@ -4,7 +4,7 @@
 # The prefix and its registry are put back as they were after each case.
 #
 # Cases: basic existing readonly maximized minimized dpi120 smallscreen
-#        enter corrupt
+#        enter corrupt install logo link
 set -uo pipefail
 bin=$(readlink -f "$1")
 prefix=$(readlink -m "$2")
@@ -50,6 +50,7 @@ cleanup() {
             wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1
         fi
         [ -n "${setup_path:-}" ] && rm -f "$setup_path"
+        restore_classes
     fi
     ql_cleanup
     rm -rf "$work"
@@ -81,6 +82,103 @@ esac
 mkdir -p "$temp_dir"
 setup_path=$temp_dir/qv_quietlocksetup_full.exe
 rm -f "$setup_path"
+
+# The keys of HKEY_CLASSES_ROOT that registering the recorder changes: saved
+# before, put back by cleanup (removed when they did not exist).
+saved_classes=()
+register_recorder() {
+    local key
+    for key in htmlfile .html mailto http; do
+        if wine reg query "HKCR\\$key" >/dev/null 2>&1; then
+            wine reg export "HKCR\\$key" "Z:$(echo "$work/saved-$key.reg" | tr / '\\')" /y >/dev/null 2>&1 ||
+                { echo "cannot save HKCR\\$key"; exit 1; }
+        fi
+        saved_classes+=("$key")
+    done
+    wine "$bin/ql_register_recorder.exe" "$(winepath -w "$bin/ql_recorder.exe" 2>/dev/null)" ||
+        { echo "cannot register the recorder"; exit 1; }
+    export QL_RECORDER_LOG='Z:'$(echo "$work/recorder.log" | tr / '\\')
+}
+restore_classes() {
+    local key
+    for key in "${saved_classes[@]}"; do
+        wine reg delete "HKCR\\$key" /f >/dev/null 2>&1
+        if [ -f "$work/saved-$key.reg" ]; then
+            wine reg import "Z:$(echo "$work/saved-$key.reg" | tr / '\\')" >/dev/null 2>&1
+        fi
+    done
+    saved_classes=()
+}
+# recorded INDEX FIELD [N]: the recorder's record INDEX (from 0): its field
+# FIELD (program, commandline, or arg with N from 0); "count" as FIELD gives
+# the number of complete records, "args" the number of arguments. The log
+# holds "<key> <length>:<bytes>\n" fields, so any bytes come back exactly.
+recorded() {
+    python3 - "$work/recorder.log" "$@" <<'PY'
+import sys
+path, index, field = sys.argv[1], int(sys.argv[2]), sys.argv[3]
+n = int(sys.argv[4]) if len(sys.argv) > 4 else 0
+try:
+    data = open(path, 'rb').read()
+except OSError:
+    data = b''
+records, current, pos = [], [], 0
+while pos < len(data):
+    space = data.index(b' ', pos)
+    colon = data.index(b':', space)
+    key, size = data[pos:space].decode(), int(data[space + 1:colon])
+    value = data[colon + 1:colon + 1 + size]
+    pos = colon + 1 + size + 1
+    current.append((key, value))
+    if key == 'end':
+        records.append(current)
+        current = []
+if field == 'count':
+    print(len(records))
+    sys.exit(0)
+if index >= len(records):
+    sys.exit(1)
+values = [v for k, v in records[index] if k == field]
+if field == 'args':
+    print(len([1 for k, _ in records[index] if k == 'arg']))
+elif n < len(values):
+    sys.stdout.buffer.write(values[n])
+else:
+    sys.exit(1)
+PY
+}
+# wait_for COUNT COMMAND...: until COMMAND prints at least COUNT (10 s).
+wait_for() {
+    local count=$1 i
+    shift
+    for i in $(seq 1 50); do
+        [ "$("$@" 2>/dev/null || echo 0)" -ge "$count" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+trace_lines() { tr -d '\r' <"$work/trace.txt" 2>/dev/null | grep -c '^started'; }
+# Real pointer input through X, at client coordinates of the window.
+pointer_to() {  # X Y
+    xdotool mousemove "$(($(field client 1) + $1))" "$(($(field client 2) + $2))"
+    sleep 0.5
+}
+click_at() {  # X Y
+    pointer_to "$1" "$2"
+    xdotool click 1
+}
+# The colour of the text in a client rectangle of a fresh screenshot: "red",
+# "blue", or "none" (white, or neither colour dominating). On white, blue
+# text darkens red and green, red text green and blue.
+text_colour() {  # X Y W H
+    local cx cy
+    cx=$(field client 1)
+    cy=$(field client 2)
+    import -window root "$work/shot.png"
+    convert "$work/shot.png" -crop "$3x$4+$((cx + $1))+$((cy + $2))" \
+        -format '%[fx:mean.r] %[fx:mean.b]' info: |
+        awk '{ if ($2 < $1 - 0.05) print "red"; else if ($1 < $2 - 0.05) print "blue"; else print "none" }'
+}
 
 # start SHOW EXE: runs the launcher through the probe in the background, in
 # a Wine virtual desktop of a known size; the exit code lands in $work/exit.
@@ -230,6 +328,98 @@ enter)
     done
     check "Enter started the setup program" grep_q "qv_quietlocksetup_full.exe" "$work/trace.txt"
     sleep 1
+    finish
+    check "exit code 0" equal "$exit_code" 0
+    ;;
+install)
+    export QL_SETUP_TRACE='Z:'$(echo "$work/trace.txt" | tr / '\\')
+    export QL_SETUP_CLOSE_AFTER_MS=500
+    start 1 "$launcher"
+    window || fail "no window"
+    # Button at 496,104, 161 x 57. The setup window closes itself before the
+    # second click, so the click lands on the launcher again.
+    click_at 576 132
+    wait_for 1 trace_lines || fail "first click started nothing"
+    sleep 1.5
+    click_at 576 132
+    wait_for 2 trace_lines || fail "second click started nothing"
+    sleep 1.5
+    check "two clicks, two starts" equal "$(trace_lines)" 2
+    win_temp=$(wine cmd /c echo %TEMP% 2>/dev/null | tr -d '\r\n')
+    expected="$win_temp\\qv_quietlocksetup_full.exe"
+    tr -d '\r' <"$work/trace.txt" | while IFS=$'\t' read -r _ path cmdline; do
+        echo "trace: $path | $cmdline"
+    done
+    check "started program is temp folder + one backslash + name" \
+        equal "$(tr -d '\r' <"$work/trace.txt" | awk -F'\t' 'NR == 1 { print tolower($2) }')" \
+        "$(echo "$expected" | tr 'A-Z' 'a-z')"
+    check "its command line names the path with exactly one backslash before the name" \
+        grep_q -F "\\qv_quietlocksetup_full.exe" "$work/trace.txt"
+    check "no doubled backslash anywhere" \
+        bash -c "! tr -d '\r' <'$work/trace.txt' | grep -qF '\\\\'"
+    check "the window stays after both clicks" wine "$probe" window Installation 2000
+    finish
+    check "exit code 0" equal "$exit_code" 0
+    check "setup program removed at exit" absent "$setup_path"
+    ;;
+logo)
+    register_recorder
+    start 1 "$launcher"
+    window || fail "no window"
+    # The logo: 197 x 89 at 8,8.
+    click_at 100 50
+    wait_for 1 recorded 0 count || fail "the logo click started nothing"
+    echo "recorder command line: $(recorded 0 commandline)"
+    check "the recorder was started" equal "$(recorded 0 program | tr 'A-Z' 'a-z')" \
+        "$(winepath -w "$bin/ql_recorder.exe" 2>/dev/null | tr 'A-Z' 'a-z')"
+    check "with the page address as its only parameters" \
+        equal "$(recorded 0 args) $(recorded 0 arg 1)" "2 https://www.ardenvale.example/"
+    check "the window stays" wine "$probe" window Installation 2000
+    finish
+    check "exit code 0" equal "$exit_code" 0
+    ;;
+link)
+    register_recorder
+    start 1 "$launcher"
+    window || fail "no window"
+    # The link: 328,136, its caption's size (13 high).
+    link_box="330 137 100 11"
+    pointer_to 300 20
+    check "blue at rest" equal "$(text_colour $link_box)" blue
+    pointer_to 360 142
+    check "red under the pointer" equal "$(text_colour $link_box)" red
+    cp "$work/shot.png" "$bin/e2e-link-hover.png"
+    pointer_to 360 190
+    check "blue again when the pointer left" equal "$(text_colour $link_box)" blue
+    pointer_to 360 142
+    xdotool mousedown 1
+    sleep 0.5
+    check "red while the button is held on it" equal "$(text_colour $link_box)" red
+    pointer_to 360 190
+    check "still red when the held pointer leaves it" equal "$(text_colour $link_box)" red
+    xdotool mouseup 1
+    sleep 0.5
+    check "blue after the button was let go outside" equal "$(text_colour $link_box)" blue
+    # The right button holds the link too, but only the left one clicks.
+    pointer_to 360 142
+    xdotool mousedown 3
+    sleep 0.5
+    pointer_to 360 190
+    check "still red when the pointer leaves with the right button held" \
+        equal "$(text_colour $link_box)" red
+    pointer_to 360 142
+    xdotool mouseup 3
+    pointer_to 300 20
+    check "blue after the right button was let go" equal "$(text_colour $link_box)" blue
+    sleep 1
+    check "released outside, right click: nothing opened" equal "$(recorded 0 count)" 0
+    click_at 360 142
+    wait_for 1 recorded 0 count || fail "the link click started nothing"
+    mail='mailto:support@ardenvale.example?Subject=Frage an das Support-Team&Body=Frage an das Support-Team&CC=&BCC='
+    echo "recorder command line: $(recorded 0 commandline)"
+    check "the mail program got the exact mailto text" equal "$(recorded 0 arg 1)" "$mail"
+    check "as its only parameter" equal "$(recorded 0 args)" 2
+    check "the window stays" wine "$probe" window Installation 2000
     finish
     check "exit code 0" equal "$exit_code" 0
     ;;

@@ -68,6 +68,33 @@ bool TStoredFile::Extract(const std::string& path, bool createPath) {
     return success;
 }
 
+namespace {
+
+std::string FolderKey(const std::string& folder) {
+    std::string key = acutils::EnsureTrailingBackslash(folder);
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return key;
+}
+
+// The folders a storage may write into but must never take away.
+bool IsWellKnownFolder(ExtractionSystem& system, const std::string& folder) {
+    const std::string key = FolderKey(folder);
+    const std::string known[] = {system.TempFolder(),
+                                 system.WindowsFolder(),
+                                 system.SystemFolder(),
+                                 acutils::FolderPart(system.ProgramPath()),
+                                 system.ShellFolder("Desktop"),
+                                 system.ShellFolder("Personal"),
+                                 system.ShellFolder("My Pictures"),
+                                 system.ShellFolder("AppData")};
+    for (const std::string& candidate : known)
+        if (!candidate.empty() && FolderKey(candidate) == key) return true;
+    return false;
+}
+
+} // namespace
+
 void TacFileStorage::RunExtractionPass() {
     if (!autoExtract_.Enabled() || Designing() || !extractionSystem_) return;
     // Handlers may add files while the pass runs: the count is read afresh.
@@ -89,9 +116,14 @@ void TacFileStorage::RunRemovalPass() {
         // A file still in use stays where it is.
         for (const std::string& path : extractedFiles_)
             extractionSystem_->RemoveFile(path);
-        // Only the first file's folder, and only when nothing else is in it.
+        // Only the first file's folder, only when nothing else is in it, and
+        // never a folder the system or the user owns: an empty temporary
+        // folder removed here breaks every program that writes to it next,
+        // this launcher's next start included.
         const std::string folder = acutils::FolderPart(extractedFiles_.front());
-        if (extractionSystem_->FolderIsEmpty(folder)) extractionSystem_->RemoveFolder(folder);
+        if (!IsWellKnownFolder(*extractionSystem_, folder) &&
+            extractionSystem_->FolderIsEmpty(folder))
+            extractionSystem_->RemoveFolder(folder);
     } catch (...) {
     }
 }

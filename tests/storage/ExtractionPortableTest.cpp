@@ -112,9 +112,9 @@ constexpr char Definition[] = "object Form1: TTestForm\n"
                               "  end\n"
                               "end\n";
 
-std::unique_ptr<TTestForm> Load() {
+std::unique_ptr<TTestForm> Load(const char* definition = Definition) {
     vcl::FormObject tree;
-    EXPECT_FALSE(vcl::ParseFormText(Definition, {}, tree));
+    EXPECT_FALSE(vcl::ParseFormText(definition, {}, tree));
     EXPECT_FALSE(ac::EncodeStoredDataValues(tree));
     vcl::ClassRegistry registry;
     registry.Register(TTestForm::StaticClassInfo());
@@ -132,10 +132,34 @@ TEST(ExtractionThroughSystem, DefinitionLoadedWritesAndDestructionDeletes) {
     EXPECT_EQ(system.files, (std::map<std::string, std::string>{{"C:\\TEMP\\setup.exe", "MZ"}}));
     form.reset();
     EXPECT_TRUE(system.files.empty());
-    // The temporary folder was the first file's folder, and is now empty.
-    EXPECT_EQ(system.log,
-              (std::vector<std::string>{"create C:\\TEMP\\setup.exe", "delete C:\\TEMP\\setup.exe",
-                                        "rmdir C:\\TEMP\\"}));
+    // The temporary folder was the first file's folder and is now empty, but
+    // it is the user's: it stays.
+    EXPECT_EQ(system.log, (std::vector<std::string>{"create C:\\TEMP\\setup.exe",
+                                                    "delete C:\\TEMP\\setup.exe"}));
+    EXPECT_TRUE(system.folders.count("C:\\TEMP\\"));
+}
+
+// A folder of its own below the temporary folder is taken away again once
+// it is empty; the temporary folder itself never is (see above).
+TEST(ExtractionThroughSystem, OwnSubfolderIsRemovedWhenEmpty) {
+    constexpr char definition[] = "object Form1: TTestForm\n"
+                                  "  object acFileStorage1: TacFileStorage\n"
+                                  "    AutoExtract.Enabled = True\n"
+                                  "    AutoExtract.ExtractTo.ToplevelDir = tdTempDir\n"
+                                  "    AutoExtract.ExtractTo.Subdirectory = 'Quietlock'\n"
+                                  "    AutoExtract.RemoveOnTerminate = True\n"
+                                  "    StoredData = storage\n"
+                                  "      'setup.exe' = {4D5A}\n"
+                                  "    end\n"
+                                  "  end\n"
+                                  "end\n";
+    MemorySystem system;
+    DefaultSystem use(&system);
+    auto form = Load(definition);
+    EXPECT_EQ(system.files.count("C:\\TEMP\\Quietlock\\setup.exe"), 1u);
+    form.reset();
+    EXPECT_FALSE(system.folders.count("C:\\TEMP\\Quietlock\\"));
+    EXPECT_TRUE(system.folders.count("C:\\TEMP\\"));
 }
 
 TEST(ExtractionThroughSystem, WithoutASystemTheFilesStayInMemory) {

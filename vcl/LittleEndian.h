@@ -1,33 +1,20 @@
-// Little-endian loads and stores at any alignment.
+// Little-endian loads and stores at any alignment: the packer's 16- and
+// 32-bit helpers, and 64-bit ones built on them.
 #pragma once
+
+#include "packer/LittleEndian.h"
 
 #include <cstdint>
 
 namespace vcl {
 
-inline uint16_t LoadU16LE(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-
-inline uint32_t LoadU32LE(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
+using acsf::LoadU16LE;
+using acsf::LoadU32LE;
+using acsf::StoreU16LE;
+using acsf::StoreU32LE;
 
 inline uint64_t LoadU64LE(const uint8_t* p) {
     return static_cast<uint64_t>(LoadU32LE(p)) | (static_cast<uint64_t>(LoadU32LE(p + 4)) << 32);
-}
-
-inline void StoreU16LE(uint8_t* p, uint16_t v) {
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-}
-
-inline void StoreU32LE(uint8_t* p, uint32_t v) {
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-    p[2] = static_cast<uint8_t>(v >> 16);
-    p[3] = static_cast<uint8_t>(v >> 24);
 }
 
 inline void StoreU64LE(uint8_t* p, uint64_t v) {

@@ -11,6 +11,8 @@
 #include "vcl/FormSaver.h"
 #include "vcl/FormText.h"
 
+#include "TestForm.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -20,24 +22,6 @@ namespace {
 
 using ac::TacFileStorageOverwrite;
 using ac::TacToplevelDir;
-
-class TTestForm : public vcl::TComponent {
-public:
-    using TComponent::TComponent;
-    static const vcl::ClassInfo& StaticClassInfo() {
-        static const vcl::ClassInfo info("TTestForm", &vcl::TComponent::StaticClassInfo(),
-                                         vcl::CreateComponentOf<TTestForm>, nullptr);
-        return info;
-    }
-    const vcl::ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
-};
-
-vcl::ClassRegistry Registry() {
-    vcl::ClassRegistry registry;
-    registry.Register(TTestForm::StaticClassInfo());
-    ac::RegisterStorageClasses(registry);
-    return registry;
-}
 
 std::string StorageText(const std::string& properties) {
     return "object Form1: TTestForm\n"

@@ -11,6 +11,8 @@
 #include "vcl/FormLoader.h"
 #include "vcl/FormText.h"
 
+#include "TestForm.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -18,17 +20,6 @@
 
 namespace storagetest {
 namespace {
-
-class TTestForm : public vcl::TComponent {
-public:
-    using TComponent::TComponent;
-    static const vcl::ClassInfo& StaticClassInfo() {
-        static const vcl::ClassInfo info("TTestForm", &vcl::TComponent::StaticClassInfo(),
-                                         vcl::CreateComponentOf<TTestForm>, nullptr);
-        return info;
-    }
-    const vcl::ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
-};
 
 // Files and folders in memory, with a log of what changed them.
 class MemorySystem : public ac::ExtractionSystem {
@@ -116,9 +107,7 @@ std::unique_ptr<TTestForm> Load(const char* definition = Definition) {
     vcl::FormObject tree;
     EXPECT_FALSE(vcl::ParseFormText(definition, {}, tree));
     EXPECT_FALSE(ac::EncodeStoredDataValues(tree));
-    vcl::ClassRegistry registry;
-    registry.Register(TTestForm::StaticClassInfo());
-    ac::RegisterStorageClasses(registry);
+    const vcl::ClassRegistry registry = Registry();
     auto form = std::make_unique<TTestForm>(nullptr);
     const vcl::Error error = vcl::ReadComponentTree(tree, *form, registry);
     EXPECT_FALSE(error) << error.Message();

@@ -15,6 +15,8 @@
 #include "vcl/FormLoader.h"
 #include "vcl/FormText.h"
 
+#include "TestForm.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -433,17 +435,6 @@ TEST(ExtractionPass, FileNotWrittenInFullIsDeletedAndReportedAsFailure) {
 // A storage read from a form definition extracts when the definition has been
 // read, and removes when the form is destroyed.
 
-class TTestForm : public vcl::TComponent {
-public:
-    using TComponent::TComponent;
-    static const vcl::ClassInfo& StaticClassInfo() {
-        static const vcl::ClassInfo info("TTestForm", &vcl::TComponent::StaticClassInfo(),
-                                         vcl::CreateComponentOf<TTestForm>, nullptr);
-        return info;
-    }
-    const vcl::ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
-};
-
 TEST(StorageFromDefinition, ExtractsWhenLoadedAndRemovesWhenDestroyed) {
     for (const bool binary : {false, true}) {
         SCOPED_TRACE(binary ? "binary definition" : "text definition");
@@ -468,9 +459,7 @@ TEST(StorageFromDefinition, ExtractsWhenLoadedAndRemovesWhenDestroyed) {
         vcl::FormObject tree;
         ASSERT_FALSE(vcl::ParseFormText(text, {}, tree));
         ASSERT_FALSE(ac::EncodeStoredDataValues(tree));
-        vcl::ClassRegistry registry;
-        registry.Register(TTestForm::StaticClassInfo());
-        ac::RegisterStorageClasses(registry);
+        const vcl::ClassRegistry registry = Registry();
 
         auto form = std::make_unique<TTestForm>(nullptr);
         if (binary) {

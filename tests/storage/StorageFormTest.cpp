@@ -9,28 +9,12 @@
 #include "vcl/FormLoader.h"
 #include "vcl/FormSaver.h"
 
+#include "TestForm.h"
+
 #include <gtest/gtest.h>
 
 namespace storagetest {
 namespace {
-
-class TTestForm : public vcl::TComponent {
-public:
-    using TComponent::TComponent;
-    static const vcl::ClassInfo& StaticClassInfo() {
-        static const vcl::ClassInfo info("TTestForm", &vcl::TComponent::StaticClassInfo(),
-                                         vcl::CreateComponentOf<TTestForm>, nullptr);
-        return info;
-    }
-    const vcl::ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
-};
-
-vcl::ClassRegistry Registry() {
-    vcl::ClassRegistry registry;
-    registry.Register(TTestForm::StaticClassInfo());
-    ac::RegisterStorageClasses(registry);
-    return registry;
-}
 
 Bytes Definition(std::vector<vcl::FormProperty> storageProperties) {
     vcl::FormObject root;

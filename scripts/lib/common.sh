@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared helpers of scripts/run and scripts/test. Source it; it defines
 # functions and a few variables and changes nothing by itself.
 #
@@ -58,8 +59,8 @@ ql_start_display() {
     Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset \
         3>"$QL_XVFB_DIR/display" >"$QL_XVFB_DIR/xvfb.log" 2>&1 </dev/null &
     QL_XVFB_PID=$!
-    local i
-    for i in $(seq 1 100); do
+    local _
+    for _ in $(seq 1 100); do
         if [ -s "$QL_XVFB_DIR/display" ]; then
             break
         fi
@@ -75,7 +76,8 @@ ql_start_display() {
         echo "error: Xvfb gave no display number within 10 s" >&2
         return 1
     fi
-    export DISPLAY=":$(tr -dc 0-9 <"$QL_XVFB_DIR/display")"
+    DISPLAY=":$(tr -dc 0-9 <"$QL_XVFB_DIR/display")"
+    export DISPLAY
     export QL_PRIVATE_DISPLAY=1
     ql_log "started private Xvfb on DISPLAY=$DISPLAY ($screen, pid $QL_XVFB_PID)"
 }
@@ -83,8 +85,8 @@ ql_start_display() {
 ql_stop_display() {
     if [ -n "$QL_XVFB_PID" ]; then
         kill "$QL_XVFB_PID" 2>/dev/null || true
-        local i
-        for i in $(seq 1 50); do
+        local _
+        for _ in $(seq 1 50); do
             kill -0 "$QL_XVFB_PID" 2>/dev/null || break
             sleep 0.1
         done

@@ -4,6 +4,7 @@
 #include "acFileStorage.h"
 
 #include "syshelp/PathRules.h"
+#include "vcl/ClassInfo.h"
 
 namespace ac {
 
@@ -70,16 +71,9 @@ bool TStoredFile::Extract(const std::string& path, bool createPath) {
 
 namespace {
 
-std::string FolderKey(const std::string& folder) {
-    std::string key = acutils::EnsureTrailingBackslash(folder);
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return key;
-}
-
 // The folders a storage may write into but must never take away.
 bool IsWellKnownFolder(ExtractionSystem& system, const std::string& folder) {
-    const std::string key = FolderKey(folder);
+    const std::string wanted = acutils::EnsureTrailingBackslash(folder);
     const std::string known[] = {system.TempFolder(),
                                  system.WindowsFolder(),
                                  system.SystemFolder(),
@@ -89,7 +83,9 @@ bool IsWellKnownFolder(ExtractionSystem& system, const std::string& folder) {
                                  system.ShellFolder("My Pictures"),
                                  system.ShellFolder("AppData")};
     for (const std::string& candidate : known)
-        if (!candidate.empty() && FolderKey(candidate) == key) return true;
+        if (!candidate.empty() &&
+            vcl::SameName(acutils::EnsureTrailingBackslash(candidate), wanted))
+            return true;
     return false;
 }
 

@@ -91,19 +91,23 @@ private:
     ac::ExtractionSystem* previous_;
 };
 
-constexpr char Definition[] = "object Form1: TTestForm\n"
-                              "  object acFileStorage1: TacFileStorage\n"
-                              "    AutoExtract.Enabled = True\n"
-                              "    AutoExtract.ExtractTo.CreatePath = False\n"
-                              "    AutoExtract.ExtractTo.ToplevelDir = tdTempDir\n"
-                              "    AutoExtract.RemoveOnTerminate = True\n"
-                              "    StoredData = storage\n"
-                              "      'setup.exe' = {4D5A}\n"
-                              "    end\n"
-                              "  end\n"
-                              "end\n";
+// The launcher's storage settings, with `extraSettings` lines added.
+std::string Definition(const std::string& extraSettings = {}) {
+    return "object Form1: TTestForm\n"
+           "  object acFileStorage1: TacFileStorage\n"
+           "    AutoExtract.Enabled = True\n"
+           "    AutoExtract.ExtractTo.CreatePath = False\n"
+           "    AutoExtract.ExtractTo.ToplevelDir = tdTempDir\n"
+           "    AutoExtract.RemoveOnTerminate = True\n" +
+           extraSettings +
+           "    StoredData = storage\n"
+           "      'setup.exe' = {4D5A}\n"
+           "    end\n"
+           "  end\n"
+           "end\n";
+}
 
-std::unique_ptr<TTestForm> Load(const char* definition = Definition) {
+std::unique_ptr<TTestForm> Load(const std::string& definition = Definition()) {
     vcl::FormObject tree;
     EXPECT_FALSE(vcl::ParseFormText(definition, {}, tree));
     EXPECT_FALSE(ac::EncodeStoredDataValues(tree));
@@ -131,18 +135,10 @@ TEST(ExtractionThroughSystem, DefinitionLoadedWritesAndDestructionDeletes) {
 // A folder of its own below the temporary folder is taken away again once
 // it is empty; the temporary folder itself never is (see above).
 TEST(ExtractionThroughSystem, OwnSubfolderIsRemovedWhenEmpty) {
-    constexpr char definition[] = "object Form1: TTestForm\n"
-                                  "  object acFileStorage1: TacFileStorage\n"
-                                  "    AutoExtract.Enabled = True\n"
-                                  "    AutoExtract.ExtractTo.ToplevelDir = tdTempDir\n"
-                                  "    AutoExtract.ExtractTo.Subdirectory = 'Quietlock'\n"
-                                  "    AutoExtract.RemoveOnTerminate = True\n"
-                                  "    StoredData = storage\n"
-                                  "      'setup.exe' = {4D5A}\n"
-                                  "    end\n"
-                                  "  end\n"
-                                  "end\n";
+    const std::string definition =
+        Definition("    AutoExtract.ExtractTo.Subdirectory = 'Quietlock'\n");
     MemorySystem system;
+    system.folders.insert("C:\\TEMP\\Quietlock\\");
     DefaultSystem use(&system);
     auto form = Load(definition);
     EXPECT_EQ(system.files.count("C:\\TEMP\\Quietlock\\setup.exe"), 1u);
